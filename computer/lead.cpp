@@ -1,0 +1,7 @@
+#include "game/jatek.h"
+
+namespace tarolas {
+
+void Jatek::computerhiv() {}
+
+}  // namespace tarolas

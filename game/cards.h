@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "state.h"
+
+namespace tarolas {
+
+// Suit digits and rank digits of the card code.
+enum Szin : int { Piros = 1, Makk = 2, Tok = 3, Zold = 4 };
+enum Rang : int { Asz = 1, Tiz = 2, Kiraly = 3, Felso = 4, Also = 5 };
+
+constexpr int szinje(Kartya c) { return c / 10; }
+constexpr int rangja(Kartya c) { return c % 10; }
+constexpr Kartya kartya(int szin, int rang) { return static_cast<Kartya>(szin * 10 + rang); }
+constexpr bool ervenyes(Kartya c) { return szinje(c) >= 1 && szinje(c) <= 4 && rangja(c) >= 1 && rangja(c) <= 5; }
+
+// Points of a rank digit: 11, 10, 4, 3, 2; nothing for a digit outside 1..5.
+constexpr int pontertek(int rang) {
+    constexpr int ertek[] = {0, 11, 10, 4, 3, 2};
+    return rang >= 1 && rang <= 5 ? ertek[rang] : 0;
+}
+
+// Within one suit the smaller rank digit is the stronger card.
+constexpr bool erosebb(Kartya a, Kartya b) { return szinje(a) == szinje(b) && rangja(a) < rangja(b); }
+
+// Points of a list of captured cards.
+std::int32_t pontosszeg(const Lista& lapok);
+
+// "Piros ász", "Makk felső"...; empty for 0.
+std::string megnevezo(Kartya szam);
+
+}  // namespace tarolas

@@ -1,0 +1,67 @@
+#pragma once
+
+// The public face of the game: the state, the window-system interface, the random source and the
+// procedures of the rules and of the computer opponent. Nothing here depends on Qt.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "cards.h"
+#include "platform.h"
+#include "random.h"
+#include "state.h"
+
+namespace tarolas {
+
+inline constexpr const char* kCim = "Tarolás";  // the application title, on every message box
+
+// Which of the four action buttons are offered now: 0 "Tarolás", 1 "40", 2 "20", 3 "Kész".
+std::array<bool, 4> offeredButtons(const GameState& st);
+
+class Jatek {
+public:
+    Jatek(Platform& platform, RandomSource& random);
+
+    GameState st;
+
+    // Starting play (game/deal.cpp).
+    void Form_Load();
+    void ujjatek_Click();
+    void ujjatszma();
+    Kartya lapgeneralo();
+
+    // Cards and points (game/cards.cpp).
+    static std::string megnevezo(Kartya szam) { return tarolas::megnevezo(szam); }
+    std::int32_t lapertekszamolo(int j) const;
+    std::int16_t pontjai(int side) const;  // announcements + captured cards
+
+    // The player's card (game/legality.cpp).
+    Kartya laptetel(int i);
+    bool lephete(int kartya);
+
+    // The player's moves on the table, as the pointer handler makes them (game/player_moves.cpp).
+    void kijatszas(int i);     // play hand slot i; the computer answers or the trick is evaluated
+    void adulapcsere();        // exchange the trump card under the talon for the trump alsó
+    void talontakaras();       // close the talon
+    bool talonbanJatszik() const;  // exchange and closing are possible: leading, talon open, cards in it
+
+    // A complete trick (game/trick.cpp).
+    void ertekeles();
+
+    // The action buttons (game/announcements.cpp).
+    void Command1_Click(int index);
+
+    // End of a deal and of the match (game/scoring.cpp).
+    void vege(int utolsouto);
+
+    // The computer opponent (computer/lead.cpp, computer/reply.cpp).
+    void computerhiv();
+    void computerlepes();
+
+private:
+    Platform& platform_;
+    RandomSource& random_;
+};
+
+}  // namespace tarolas

@@ -1,0 +1,7 @@
+#include "jatek.h"
+
+namespace tarolas {
+
+void Jatek::vege(int) {}
+
+}  // namespace tarolas

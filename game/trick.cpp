@@ -1,0 +1,7 @@
+#include "jatek.h"
+
+namespace tarolas {
+
+void Jatek::ertekeles() {}
+
+}  // namespace tarolas

@@ -1,0 +1,21 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "table/form1.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarolás"));
+    QApplication::setApplicationVersion(QStringLiteral(TAROLAS_VERSION));
+
+    // Qt's own buttons and menus in Hungarian too ("Igen", "Nem").
+    QTranslator qtForditas;
+    if (qtForditas.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtForditas);
+
+    Form1 ablak;
+    ablak.show();
+    return app.exec();
+}

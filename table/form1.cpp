@@ -1,0 +1,184 @@
+#include "form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "table_widget.h"
+#include "windows/about_box.h"
+#include "windows/rules_window.h"
+
+namespace {
+// The design's sizes are in twips; widgets are placed in logical pixels.
+constexpr int px(int twips) { return twips / tarolas::kTwipPerPixel; }
+
+QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(tarolas::kCim));
+
+    fajl = menuBar()->addMenu(QStringLiteral("&Fájl"));
+    ujjatek = fajl->addAction(QStringLiteral("Új játék"));
+    ujjatek->setShortcut(Qt::Key_F2);
+    fajl->addSeparator();
+    kilep = fajl->addAction(QStringLiteral("Kilép"));
+    sugo = menuBar()->addMenu(QStringLiteral("&Súgó"));
+    jatekszabaly = sugo->addAction(QStringLiteral("Játékszabály"));
+    jatekszabaly->setShortcut(Qt::Key_F1);
+    sugo->addSeparator();
+    nevjegy = sugo->addAction(QStringLiteral("Névjegy"));
+    connect(ujjatek, &QAction::triggered, this, [this] { ujjatek_Click(); });
+    connect(kilep, &QAction::triggered, this, [this] { kilep_Click(); });
+    connect(jatekszabaly, &QAction::triggered, this, [this] { jatekszabaly_Click(); });
+    connect(nevjegy, &QAction::triggered, this, [this] { nevjegy_Click(); });
+
+    StatusBar1 = statusBar();
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(true);
+    for (int i = 0; i < 2; ++i) {
+        panel_[i] = new QLabel(StatusBar1);
+        panel_[i]->setObjectName(QStringLiteral("panel%1").arg(i + 1));
+        panel_[i]->setTextFormat(Qt::PlainText);
+    }
+    panel_[0]->setMinimumWidth(px(2400));
+    StatusBar1->addWidget(panel_[0], 0);
+    StatusBar1->addWidget(panel_[1], 1);
+
+    Picture3 = new TableWidget(this);
+    setCentralWidget(Picture3);
+    connect(Picture3, &TableWidget::resized, this, [this] { Form_Resize(); });
+    connect(Picture3, &TableWidget::mouseUp, this, &Form1::Picture3_MouseUp);
+    connect(Picture3, &TableWidget::mouseMove, this, &Form1::Picture3_MouseMove);
+
+    static constexpr const char* feliratok[] = {"Tarolás", "40", "20", "Kész"};
+    static constexpr int szelessegek[] = {855, 375, 375, 495};
+    for (int i = 3; i >= 0; --i) {
+        Command1[i] = new QPushButton(QString::fromUtf8(feliratok[i]), Picture3);
+        Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
+        Command1[i]->resize(px(szelessegek[i]), px(255));
+        Command1[i]->setFocusPolicy(Qt::NoFocus);
+        Command1[i]->hide();
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    }
+
+    Label1 = new QLabel(QStringLiteral("20 kártya"), Picture3);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont f = Label1->font();
+    f.setPointSizeF(9.75);
+    f.setBold(true);
+    Label1->setFont(f);
+    Label1->setGeometry(px(480), px(360), px(1215), px(255));
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    // Initial client area 6915 x 5220 twips: the table and the status bar below it.
+    Picture3->setMinimumSize(0, 0);
+    resize(px(6915), px(5220) + menuBar()->sizeHint().height());
+
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() { jatek_.Form_Load(); }
+
+void Form1::jatekban(const std::function<void()>& eljaras) {
+    ++busy_;
+    eljaras();
+    if (--busy_ == 0) halasztottak();
+}
+
+void Form1::halasztottak() {
+    // Carried out from the event loop, once nothing of the game is on the stack.
+    if (halasztottKilep_) {
+        halasztottKilep_ = false;
+        QTimer::singleShot(0, this, [this] { kilep_Click(); });
+    } else if (halasztottUjjatek_) {
+        halasztottUjjatek_ = false;
+        QTimer::singleShot(0, this, [this] { ujjatek_Click(); });
+    }
+}
+
+void Form1::ujjatek_Click() {
+    if (busy()) {
+        halasztottUjjatek_ = true;
+        return;
+    }
+    jatekban([this] { jatek_.ujjatek_Click(); });
+}
+
+void Form1::kilep_Click() {
+    if (busy()) {
+        halasztottKilep_ = true;
+        return;
+    }
+    bezarhato_ = true;
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    if (busy()) {
+        halasztottKilep_ = true;
+        e->ignore();
+        return;
+    }
+    bezarhato_ = true;
+    e->accept();
+}
+
+void Form1::jatekszabaly_Click() {
+    Form2 ablak(this);
+    ablak.exec();
+}
+
+void Form1::nevjegy_Click() {
+    frmAbout ablak(this);
+    ablak.exec();
+}
+
+void Form1::Command1_Click(int index) {
+    if (busy()) return;
+    jatekban([this, index] { jatek_.Command1_Click(index); });
+}
+
+void Form1::doEvents() { QCoreApplication::processEvents(); }
+
+tarolas::MsgResult Form1::messageBox(const std::string& text, tarolas::MsgButtons buttons, bool informationIcon) {
+    QMessageBox box(this);
+    box.setWindowTitle(QString::fromUtf8(tarolas::kCim));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(qs(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    box.setIcon(informationIcon ? QMessageBox::Information : QMessageBox::NoIcon);
+    if (buttons == tarolas::MsgButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int valasz = box.exec();
+    if (buttons == tarolas::MsgButtons::Ok) return tarolas::MsgResult::Ok;
+    return valasz == QMessageBox::Yes ? tarolas::MsgResult::Yes : tarolas::MsgResult::No;
+}
+
+void Form1::setStatusText(int panel, const std::string& text) {
+    if (panel == 1 || panel == 2) panel_[panel - 1]->setText(qs(text));
+}
+
+QString Form1::statusText(int panel) const { return (panel == 1 || panel == 2) ? panel_[panel - 1]->text() : QString(); }
+
+void Form1::setButtonVisible(int index, bool visible) {
+    if (index >= 0 && index < 4) Command1[index]->setVisible(visible);
+}
+
+void Form1::focusTable() { Picture3->setFocus(); }

@@ -1,0 +1,97 @@
+#pragma once
+
+// The main window: the menu, the card table with its buttons and talon counter, the status bar,
+// and the window-system side of the game (redraw, pauses, message boxes).
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "card_images.h"
+#include "game/jatek.h"
+#include "layout.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QEventLoop;
+class TableWidget;
+
+class Form1 : public QMainWindow, public tarolas::Platform {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The controls, by their form names.
+    TableWidget* Picture3 = nullptr;
+    std::array<QPushButton*, 4> Command1{};
+    QLabel* Label1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    CardImages pakli;
+    QMenu* fajl = nullptr;
+    QAction* ujjatek = nullptr;
+    QAction* kilep = nullptr;
+    QMenu* sugo = nullptr;
+    QAction* jatekszabaly = nullptr;
+    QAction* nevjegy = nullptr;
+
+    // The game; its state is read by the table and the handlers.
+    tarolas::Jatek& jatek() { return jatek_; }
+    const tarolas::GameState& st() const { return jatek_.st; }
+    // The table geometry of the last completed redraw.
+    const tarolas::Geometria& geometria() const { return geo_; }
+
+    // Event handlers, named after the control and the event.
+    void Form_Load();
+    void Form_Resize();
+    void ujjatek_Click();
+    void kilep_Click();
+    void jatekszabaly_Click();
+    void nevjegy_Click();
+    void Command1_Click(int index);
+    void Picture3_MouseUp(int button, int shift, float x, float y);
+    void Picture3_MouseMove(int button, int shift, float x, float y);
+    void Timer1_Timer();
+
+    // tarolas::Platform
+    void ujrarajzol() override;
+    void felfordito(std::array<std::int16_t, 2> felfordit) override;
+    void gombbeallito() override;
+    void varakozas() override;
+    void doEvents() override;
+    tarolas::MsgResult messageBox(const std::string& text, tarolas::MsgButtons buttons, bool informationIcon) override;
+    void setStatusText(int panel, const std::string& text) override;
+    void setButtonVisible(int index, bool visible) override;
+    void focusTable() override;
+
+    QString statusText(int panel) const;
+    // A game procedure is running (possibly suspended in a pause or a message box).
+    bool busy() const { return busy_ > 0; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    // Runs a game procedure; table input waits until it has returned, and "Új játék" and
+    // closing the window chosen meanwhile are carried out afterwards.
+    void jatekban(const std::function<void()>& eljaras);
+    void halasztottak();
+    void rajzol(const std::array<std::int16_t, 2>* felfordit);
+
+    tarolas::RandomSource random_;
+    tarolas::Jatek jatek_;
+    tarolas::Geometria geo_;
+    std::array<QLabel*, 2> panel_{};
+    QEventLoop* varakozo_ = nullptr;
+    int szamlalo_ = 0;     // ticks of the running pause
+    bool letelt_ = true;   // the running pause is over
+    int busy_ = 0;
+    bool halasztottUjjatek_ = false;
+    bool halasztottKilep_ = false;
+    bool bezarhato_ = false;
+};

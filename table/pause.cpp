@@ -1,0 +1,24 @@
+#include <QEventLoop>
+#include <QTimer>
+
+#include "form1.h"
+
+// The game's half-second pause: five ticks of Timer1, with the window answering meanwhile. The
+// nested loop sleeps between events, so a pause costs no CPU.
+void Form1::varakozas() {
+    szamlalo_ = 0;
+    letelt_ = false;
+    QEventLoop loop;
+    QEventLoop* elozo = varakozo_;
+    varakozo_ = &loop;
+    Timer1->start();
+    while (!letelt_) loop.exec();
+    Timer1->stop();
+    varakozo_ = elozo;
+}
+
+void Form1::Timer1_Timer() {
+    ++szamlalo_;
+    letelt_ = szamlalo_ >= 5;
+    if (letelt_ && varakozo_) varakozo_->quit();
+}

@@ -1,0 +1,3 @@
+#include "about_box.h"
+
+frmAbout::frmAbout(QWidget* owner) : QDialog(owner) { setWindowTitle(QStringLiteral("Tarolás névjegye")); }

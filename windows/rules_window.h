@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// The rules window.
+class Form2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form2(QWidget* owner);
+};
