@@ -1,7 +1,76 @@
+#include "computer/kez.h"
 #include "game/jatek.h"
 
 namespace tarolas {
 
-void Jatek::computerhiv() {}
+// The computer leads after a trick it won: it may exchange the trump card, announces at most one
+// marriage, ends the deal at 66, and otherwise leads one card. It looks only at its own hand.
+void Jatek::computerhiv() {
+    auto& kez = st.kezek[kGep];
+    platform_.varakozas();
+
+    // It exchanges whenever it can, even after the player has closed the talon.
+    const Kartya aduAlso = kartya(st.adu, Also);
+    for (Kartya& c : kez) {
+        if (c == aduAlso && st.adulap != 0) {
+            c = st.adulap;
+            st.adulap = aduAlso;
+            platform_.ujrarajzol();
+            platform_.varakozas();
+            break;
+        }
+    }
+
+    // One announcement a lead: 40 before 20, the 20s in suit order.
+    const gep::Parok parok = gep::parokat(kez);
+    std::array<std::int16_t, 2> parhelyek{};
+    int bemondott = 0;
+    if (parok.megvan(st.adu)) {
+        bemondott = st.adu;
+        st.negyven = true;
+    } else {
+        for (int szin = Piros; szin <= Zold && bemondott == 0; ++szin)
+            if (parok.megvan(szin)) {
+                bemondott = szin;
+                st.husz = true;
+            }
+    }
+    if (bemondott != 0) {
+        parhelyek = gep::parhelyei(kez, bemondott);
+        platform_.felfordito(parhelyek);
+        st.bemondas[kGep] = static_cast<std::int16_t>(st.bemondas[kGep] + (st.negyven ? 40 : 20));
+        for (int i = 0; i < 3; ++i) platform_.varakozas();
+        platform_.ujrarajzol();
+    }
+
+    // The trick evaluation never counts to 66, so the computer does it here, before every lead.
+    if (st.bemondas[kGep] + lapertekszamolo(kGep) >= 66) {
+        vege(kGep);
+        return;
+    }
+
+    int k;
+    if (st.negyven || st.husz) {
+        k = parhelyek[0];
+        st.husz = false;
+        st.negyven = false;
+    } else {
+        bool vannemadu = false;
+        for (Kartya c : kez)
+            if (c != 0 && szinje(c) != st.adu) vannemadu = true;
+        // Its strongest side card; its strongest trump only when it holds nothing else.
+        k = gep::valaszt(kez, gep::Mertek::Legerosebb,
+                         [&](Kartya c) { return vannemadu ? szinje(c) != st.adu : szinje(c) == st.adu; });
+    }
+
+    const Kartya lap = kez[k];
+    kez[k] = 0;
+    st.tet = lap;
+    st.asztal.push_back(lap);
+
+    platform_.doEvents();
+    platform_.ujrarajzol();
+    st.soron = kJatekos;
+}
 
 }  // namespace tarolas
