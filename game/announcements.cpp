@@ -2,8 +2,63 @@
 
 namespace tarolas {
 
-std::array<bool, 4> offeredButtons(const GameState&) { return {false, false, false, false}; }
+std::array<bool, 4> offeredButtons(const GameState& st) {
+    std::array<bool, 4> lathato{};
+    if (!st.asztal.empty() || st.soron != kJatekos) return lathato;
 
-void Jatek::Command1_Click(int) {}
+    lathato[0] = st.tarolashato;
+    std::array<bool, 5> felsok{}, kiralyok{};
+    for (Kartya c : st.kezek[kJatekos]) {
+        if (rangja(c) == Felso) felsok[szinje(c)] = true;
+        else if (rangja(c) == Kiraly) kiralyok[szinje(c)] = true;
+    }
+    // A marriage already announced waits for its lead; no second one before that.
+    if (!st.husz && !st.negyven) {
+        for (int s = 1; s <= 4; ++s)
+            if (felsok[s] && kiralyok[s]) lathato[s == st.adu ? 1 : 2] = true;
+    }
+    lathato[3] = st.bemondas[kJatekos] + pontosszeg(st.jatekosvittlapok) >= 66;
+    return lathato;
+}
+
+void Jatek::Command1_Click(int index) {
+    platform_.setButtonVisible(index, false);
+    platform_.setButtonVisible(0, false);  // all tricks can only be announced before anything else
+    st.tarolashato = false;
+
+    bool hazassag = false;
+    switch (index) {
+    case 0:
+        platform_.messageBox("Bemondtad a Tarolás-t!\rA nyeréshez folyamatosan kell ütnöd,\ramíg el nem éred a 66 pontot.",
+                             MsgButtons::Ok, false);
+        st.tarolas[kJatekos] = true;
+        break;
+    case 1:
+        platform_.setButtonVisible(2, false);
+        platform_.messageBox("Bemondtad a Negyvenet!\rA bemondásban szereplő felsőt vagy királyt kell hívnod.",
+                             MsgButtons::Ok, false);
+        st.bemondas[kJatekos] = static_cast<std::int16_t>(st.bemondas[kJatekos] + 40);
+        st.negyven = true;
+        hazassag = true;
+        break;
+    case 2:
+        platform_.setButtonVisible(1, false);
+        platform_.messageBox("Bemondtad a Huszat!\rA bemondásban szereplő felsőt vagy királyt kell hívnod.",
+                             MsgButtons::Ok, false);
+        st.bemondas[kJatekos] = static_cast<std::int16_t>(st.bemondas[kJatekos] + 20);
+        st.husz = true;
+        hazassag = true;
+        break;
+    case 3:
+        vege(kJatekos);
+        break;
+    default:
+        break;
+    }
+    if (hazassag) platform_.setButtonVisible(3, pontjai(kJatekos) >= 66);
+
+    platform_.gombbeallito();
+    platform_.focusTable();
+}
 
 }  // namespace tarolas

@@ -2,13 +2,69 @@
 
 namespace tarolas {
 
-// Placeholder until the rules land: every card is accepted.
+namespace {
+
+// After a 20 or 40 the player must lead the király or felső of a marriage it holds: any non-trump
+// marriage for a 20, the trump marriage for a 40. Refused silently, the announcement said it all.
+bool hazassagbolHiv(GameState& st, Kartya lap) {
+    std::array<bool, 5> felsok{}, kiralyok{};
+    for (Kartya c : st.kezek[kJatekos]) {
+        if (rangja(c) == Felso) felsok[szinje(c)] = true;
+        if (rangja(c) == Kiraly) kiralyok[szinje(c)] = true;
+    }
+    const int s = szinje(lap);
+    const int r = rangja(lap);
+    if (!felsok[s] || !kiralyok[s]) return false;
+    if (r != Felso && r != Kiraly) return false;
+    if (s != st.adu && st.husz) {
+        st.husz = false;
+        return true;
+    }
+    if (s == st.adu && st.negyven) {
+        st.negyven = false;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 Kartya Jatek::laptetel(int i) {
     const Kartya lap = st.kezek[kJatekos][i];
+    const bool valaszol = !st.asztal.empty();
+    const bool szigoru = st.talonszam == 0 || st.takart;
+    if (st.husz || st.negyven) {
+        if (!hazassagbolHiv(st, lap)) return 0;
+    } else if (valaszol && szigoru) {
+        if (!lephete(i)) return 0;
+    }
     st.kezek[kJatekos][i] = 0;
     return lap;
 }
 
-bool Jatek::lephete(int) { return true; }
+bool Jatek::lephete(int kartya) {
+    const int tetSzin = szinje(st.tet);
+    bool vanszin = false, vanfelul = false, vanadu = false;
+    for (Kartya c : st.kezek[kJatekos]) {
+        if (c != 0 && szinje(c) == tetSzin) {
+            vanszin = true;
+            if (rangja(c) < rangja(st.tet)) vanfelul = true;
+        } else if (c != 0 && szinje(c) == st.adu) {
+            vanadu = true;
+        }
+    }
+    const Kartya c = st.kezek[kJatekos][kartya];
+    const char* miert = nullptr;
+    if (!vanszin) {
+        if (vanadu && szinje(c) != st.adu) miert = "Ha nincs a tétnek megfelelő színű lapod,\radut kell raknod.";
+    } else if (szinje(c) == tetSzin) {
+        if (vanfelul && rangja(c) >= rangja(st.tet)) miert = "Felül kell ütnöd! Van nagyobb értékű lapod is.";
+    } else {
+        miert = "Van a tétnek megfelelő színű lapod, azt kell raknod.";
+    }
+    if (miert == nullptr) return true;
+    platform_.messageBox(miert, MsgButtons::Ok, true);
+    return false;
+}
 
 }  // namespace tarolas

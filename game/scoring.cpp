@@ -1,7 +1,109 @@
+#include "scoring.h"
+
 #include "jatek.h"
 
 namespace tarolas {
 
-void Jatek::vege(int) {}
+namespace {
+
+// The loser's points grade the win: 1, 2, 3 or 6 units.
+void fokozat(JatszmaEredmeny& e, int vesztesPontja, bool gyoztesTarolt) {
+    if (vesztesPontja >= 33) e = {e.gyoztes, 1, "Összegyűlt a 66 pont"};
+    else if (vesztesPontja > 0) e = {e.gyoztes, 2, "Az ellenfél 'macsban' maradt"};
+    else if (!gyoztesTarolt) e = {e.gyoztes, 3, "Csendes Tarolás"};
+    else e = {e.gyoztes, 6, "Tarolás"};
+}
+
+}  // namespace
+
+JatszmaEredmeny jatszmaEredmeny(int p0, int p1, std::array<bool, 2> tarolas, bool takart, int utolsouto) {
+    if (tarolas[kJatekos] && p0 > 0) return {kGep, 6, "Bukott Tarolás"};
+    if (tarolas[kGep] && p1 > 0) return {kJatekos, 6, "Bukott Tarolás"};
+    const bool egyikSem66 = p0 < 66 && p1 < 66;
+    if (takart && egyikSem66) return {kGep, 1, "Takartál, de nem érted el a 66-ot"};
+    if (!takart && egyikSem66 && p0 != p1) return {utolsouto, 1, "Utolsó ütés"};
+    if (!takart && egyikSem66) return {kDontetlen, 1, "Döntetlen (60-60 pont)"};
+
+    JatszmaEredmeny e;
+    // Both sides at 66 or more with equal points: the side that ended the deal takes it.
+    if (p1 < p0) e.gyoztes = kGep;
+    else if (p1 > p0) e.gyoztes = kJatekos;
+    else e.gyoztes = utolsouto;
+    const int vesztes = 1 - e.gyoztes;
+    fokozat(e, vesztes == kGep ? p0 : p1, tarolas[e.gyoztes]);
+    return e;
+}
+
+std::string eredmenylap(const JatszmaEredmeny& e, std::array<std::int32_t, 2> vitt,
+                        std::array<std::int16_t, 2> bemondas, std::array<std::int16_t, 2> egyseg) {
+    static constexpr const char* eredmenyek[] = {"A számítógép nyerte a játszmát!", "Te nyerted a játszmát!",
+                                                 "Döntetlen az állás!"};
+    using std::to_string;
+    const std::string p0 = to_string(bemondas[0] + vitt[0]);
+    const std::string p1 = to_string(bemondas[1] + vitt[1]);
+    std::string t;
+    t += eredmenyek[e.gyoztes];
+    t += "\r\r";
+    t += "Számítógép:\t\tJátékos:\r";
+    t += "==============\t==============\r";
+    t += "Vitt lapokból:\t" + to_string(vitt[0]) + "\tVitt lapokból:\t" + to_string(vitt[1]) + "\r";
+    t += "Bemondásból:\t" + to_string(bemondas[0]) + "\tBemondásból:\t" + to_string(bemondas[1]) + "\r";
+    t += "----------------------------\t----------------------------\r";
+    t += "Összesen:\t" + p0 + "\tÖsszesen:\t" + p1 + "\r\r";
+    t += e.indok + "\r";
+    t += "Értéke: " + to_string(e.egyseg) + " pont\r\r";
+    t += "A játék jelenlegi állása:\r";
+    t += "Számítógép:\t" + to_string(egyseg[0]) + " pont\tJátékos:\t\t" + to_string(egyseg[1]) + " pont\r\r";
+    t += "A folytatásához kattints az OK-ra.";
+    return t;
+}
+
+std::string jatekVegeKerdes(std::array<std::int16_t, 2> egyseg) {
+    std::string t = egyseg[kGep] >= 7 ? "A számítógép megnyerte a játékot!" : "Megnyerted a játékot!";
+    return t + "\rAkarsz még egyet játszani?";
+}
+
+void Jatek::vege(int utolsouto) {
+    const std::int16_t p0 = pontjai(kGep);
+    const std::int16_t p1 = pontjai(kJatekos);
+    const JatszmaEredmeny e = jatszmaEredmeny(p0, p1, st.tarolas, st.takart, utolsouto);
+
+    if (e.gyoztes == kDontetlen) {
+        for (auto& egy : st.egyseg) egy = static_cast<std::int16_t>(egy + e.egyseg);
+    } else {
+        st.egyseg[e.gyoztes] = static_cast<std::int16_t>(st.egyseg[e.gyoztes] + e.egyseg);
+    }
+
+    platform_.messageBox(eredmenylap(e, {lapertekszamolo(kGep), lapertekszamolo(kJatekos)}, st.bemondas, st.egyseg),
+                         MsgButtons::Ok, false);
+
+    if (st.egyseg[kGep] < 7 && st.egyseg[kJatekos] < 7) {
+        ujjatszma();
+        return;
+    }
+    if (platform_.messageBox(jatekVegeKerdes(st.egyseg), MsgButtons::YesNo, false) == MsgResult::Yes) {
+        ujjatek_Click();
+        return;
+    }
+
+    // Back to idle: nothing dealt, a new match only from the menu.
+    for (auto& kez : st.kezek) kez.fill(0);
+    st.soron = 0;
+    st.asztal.clear();
+    st.gepvittlapok.clear();
+    st.jatekosvittlapok.clear();
+    st.kiadottlapok.clear();  // so every card is back in the deck
+    st.tet = 0;
+    st.talonszam = 20;
+    st.egyseg = {0, 0};
+    st.bemondas = {0, 0};
+    st.adulap = 0;
+    st.takart = false;
+    st.tarolas = {false, false};
+    st.husz = false;
+    st.negyven = false;
+    platform_.setStatusText(1, "");
+    platform_.ujrarajzol();
+}
 
 }  // namespace tarolas
