@@ -1,37 +1,77 @@
 #include "card_images.h"
 
 #include <QPainter>
+#include <QSvgRenderer>
 
-// Placeholder pictures until the card art lands: a white card with its name, or a pink back.
-QPixmap CardImages::cached(const QString& key, QSize logicalSize, qreal dpr) {
-    const QString full = key + QStringLiteral("@%1x%2x%3").arg(logicalSize.width()).arg(logicalSize.height()).arg(dpr);
-    auto it = cache_.find(full);
-    if (it != cache_.end()) return *it;
-    QPixmap pm(logicalSize * dpr);
+namespace {
+// File names follow the lists: pakli(1) piros .. pakli(4) zöld, images 1 ász .. 5 alsó.
+constexpr const char* kSuitFiles[] = {"piros", "makk", "tok", "zold"};
+constexpr const char* kRankFiles[] = {"asz", "tiz", "kiraly", "felso", "also"};
+
+bool validFace(int suit, int rank) { return suit >= 1 && suit <= 4 && rank >= 1 && rank <= 5; }
+
+QString picturePath(int picture) {
+    if (picture < 20) return CardImages::facePath(picture / 5 + 1, picture % 5 + 1);
+    return CardImages::backPath(picture == 20 ? CardImages::Back::Upright : CardImages::Back::Crosswise);
+}
+
+QPixmap render(QSvgRenderer& svg, QSize logicalSize, qreal dpr) {
+    QPixmap pm(QSize(qRound(logicalSize.width() * dpr), qRound(logicalSize.height() * dpr)));
     pm.setDevicePixelRatio(dpr);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r(0.5, 0.5, logicalSize.width() - 1, logicalSize.height() - 1);
-    if (key.startsWith(QLatin1String("back"))) {
-        p.setBrush(QColor(240, 170, 200));
-        p.setPen(QColor(200, 160, 40));
-        p.drawRoundedRect(r, 4, 4);
-    } else {
-        p.setBrush(Qt::white);
-        p.setPen(Qt::black);
-        p.drawRoundedRect(r, 4, 4);
-        p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, key);
-    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    svg.render(&p, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+    return pm;
+}
+}  // namespace
+
+CardImages::CardImages() = default;
+CardImages::~CardImages() = default;
+
+QString CardImages::facePath(int suit, int rank) {
+    if (!validFace(suit, rank)) return {};
+    return QStringLiteral(":/resources/cards/%1_%2.svg")
+        .arg(QLatin1String(kSuitFiles[suit - 1]), QLatin1String(kRankFiles[rank - 1]));
+}
+
+QString CardImages::backPath(Back kind) {
+    return kind == Back::Upright ? QStringLiteral(":/resources/cards/back.svg")
+                                 : QStringLiteral(":/resources/cards/back_crosswise.svg");
+}
+
+QIcon CardImages::programIcon() {
+    // Rendered here rather than left to the SVG icon plugin, which is not always installed.
+    QSvgRenderer svg(QStringLiteral(":/resources/icon.svg"));
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(render(svg, QSize(side, side), 1.0));
+    return icon;
+}
+
+QSvgRenderer& CardImages::renderer(int picture) {
+    // Each SVG is parsed once, on first use; later sizes reuse the parsed document.
+    auto& r = renderers_[static_cast<std::size_t>(picture)];
+    if (!r) r = std::make_unique<QSvgRenderer>(picturePath(picture));
+    return *r;
+}
+
+QPixmap CardImages::cached(int picture, QSize logicalSize, qreal dpr) {
+    const Key key{picture, logicalSize, dpr};
+    auto it = cache_.constFind(key);
+    if (it != cache_.constEnd()) return *it;
+    QPixmap pm = render(renderer(picture), logicalSize, dpr);
     ++renders_;
-    cache_.insert(full, pm);
+    cache_.insert(key, pm);
     return pm;
 }
 
 QPixmap CardImages::pakli(int suit, int rank, QSize logicalSize, qreal dpr) {
-    return cached(QStringLiteral("%1%2").arg(suit).arg(rank), logicalSize, dpr);
+    if (!validFace(suit, rank) || logicalSize.isEmpty()) return {};
+    return cached((suit - 1) * 5 + (rank - 1), logicalSize, dpr);
 }
 
 QPixmap CardImages::back(Back kind, QSize logicalSize, qreal dpr) {
-    return cached(kind == Back::Upright ? QStringLiteral("back") : QStringLiteral("backx"), logicalSize, dpr);
+    if (logicalSize.isEmpty()) return {};
+    return cached(kind == Back::Upright ? kFaces : kFaces + 1, logicalSize, dpr);
 }

@@ -24,6 +24,7 @@ QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cas
 Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(tarolas::kCim));
+    setWindowIcon(CardImages::programIcon());
 
     fajl = menuBar()->addMenu(QStringLiteral("&Fájl"));
     ujjatek = fajl->addAction(QStringLiteral("Új játék"));

@@ -1,0 +1,80 @@
+// Draws every card picture onto one sheet, the way the table gets them from CardImages: the
+// 20 faces, both backs and the icon at the design size (117 x 194) and at twice that, plus the
+// four suits as overlapping hands at the start-up card size, where only a strip of each shows.
+//
+//     QT_QPA_PLATFORM=offscreen ./contact_sheet [out.png]     (default: docs/cards.png)
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+
+#include "table/card_images.h"
+
+namespace {
+constexpr int kMargin = 16;
+constexpr QSize kCard(117, 194);
+
+QSize blockSize(int scale) {
+    const int gap = 10 * scale;
+    return {5 * kCard.width() * scale + 4 * gap, 5 * kCard.height() * scale + 4 * gap};
+}
+
+// One block of cards: a row per suit, then the two backs and the icon. Returns its size.
+QSize drawBlock(QPainter* p, CardImages& images, QPoint origin, int scale) {
+    const QSize card = kCard * scale;
+    const int gap = 10 * scale;
+    int y = origin.y();
+    for (int suit = 1; suit <= 4; ++suit) {
+        for (int rank = 1; rank <= 5; ++rank)
+            p->drawPixmap(origin.x() + (rank - 1) * (card.width() + gap), y, images.pakli(suit, rank, card, 1.0));
+        y += card.height() + gap;
+    }
+    int x = origin.x();
+    p->drawPixmap(x, y, images.back(CardImages::Back::Upright, card, 1.0));
+    x += card.width() + gap;
+    p->drawPixmap(x, y, images.back(CardImages::Back::Crosswise, card.transposed(), 1.0));
+    x += card.height() + gap;
+    const QIcon icon = CardImages::programIcon();
+    for (int side : {32, 64}) {
+        p->drawPixmap(x, y, icon.pixmap(side * scale));
+        x += side * scale + gap;
+    }
+    return blockSize(scale);
+}
+
+// The four suits as hands of five at the first window size: cards 80 high, 26 apart.
+void drawHands(QPainter* p, CardImages& images, QPoint origin) {
+    const QSize card(48, 80);
+    const int step = 26;
+    const int handWidth = 4 * step + card.width();
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 1; rank <= 5; ++rank)
+            p->drawPixmap(origin.x() + (suit - 1) * (handWidth + kMargin) + (rank - 1) * step, origin.y(),
+                          images.pakli(suit, rank, card, 1.0));
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/cards.png");
+
+    CardImages images;
+    const int leftWidth = 4 * (4 * 26 + 48) + 3 * kMargin;  // the hands are the widest thing on the left
+    const QSize big = blockSize(2);
+    QImage sheet(kMargin + leftWidth + 2 * kMargin + big.width() + kMargin, big.height() + 2 * kMargin,
+                 QImage::Format_RGB32);
+    sheet.fill(QColor(0, 128, 0));  // the table's green
+    QPainter p(&sheet);
+    const QSize small = drawBlock(&p, images, QPoint(kMargin, kMargin), 1);
+    drawHands(&p, images, QPoint(kMargin, kMargin + small.height() + 2 * kMargin));
+    drawBlock(&p, images, QPoint(kMargin + leftWidth + 2 * kMargin, kMargin), 2);
+    p.end();
+
+    if (!sheet.save(out, "PNG", 0)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
+        return 1;
+    }
+    std::printf("%s: %d pictures rendered\n", qPrintable(out), images.renderCount());
+    return 0;
+}
