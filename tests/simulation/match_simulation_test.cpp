@@ -194,7 +194,10 @@ void Szimulacio::vezet() {
                 return tilos([&] { jatek_.kijatszas(rossz[valamelyik(static_cast<int>(rossz.size()))]); }, 0,
                              "a card outside the announced marriage");
         }
-        if (!talonnal) return tilos([&] { jatek_.talontakaras(); }, 0, "closing a talon that is not in play");
+        if (!talonnal) {
+            if (esely(0.5)) return tilos([&] { jatek_.talontakaras(); }, 0, "closing a talon that is not in play");
+            return tilos([&] { jatek_.adulapcsere(); }, 0, "exchanging with the talon not in play");
+        }
         if (!test::aduAlsoKezben(s)) return tilos([&] { jatek_.adulapcsere(); }, 1, "exchanging without the alsó");
     }
     if (talonnal && test::aduAlsoKezben(s) && esely(0.4)) {
