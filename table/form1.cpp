@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -10,6 +11,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "message_text.h"
 #include "table_widget.h"
 #include "windows/about_box.h"
 #include "windows/rules_window.h"
@@ -77,6 +79,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     f.setPointSizeF(9.75);
     f.setBold(true);
     Label1->setFont(f);
+    // White on the bare green table: the label has no background of its own.
+    QPalette felirat = Label1->palette();
+    felirat.setColor(QPalette::WindowText, Qt::white);
+    Label1->setPalette(felirat);
     Label1->setGeometry(px(480), px(360), px(1215), px(255));
 
     Timer1 = new QTimer(this);
@@ -158,8 +164,10 @@ void Form1::doEvents() { QCoreApplication::processEvents(); }
 tarolas::MsgResult Form1::messageBox(const std::string& text, tarolas::MsgButtons buttons, bool informationIcon) {
     QMessageBox box(this);
     box.setWindowTitle(QString::fromUtf8(tarolas::kCim));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(qs(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    // The score sheet's TAB columns become a table; everything else is plain text.
+    const QString tablazat = tarolas::tabTablazat(qs(text), QFontMetricsF(box.font()));
+    box.setTextFormat(tablazat.isEmpty() ? Qt::PlainText : Qt::RichText);
+    box.setText(tablazat.isEmpty() ? qs(text).replace(QLatin1Char('\r'), QLatin1Char('\n')) : tablazat);
     box.setIcon(informationIcon ? QMessageBox::Information : QMessageBox::NoIcon);
     if (buttons == tarolas::MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -86,6 +86,8 @@ private:
     tarolas::RandomSource random_;
     tarolas::Jatek jatek_;
     tarolas::Geometria geo_;
+    QSize lapmeret_;      // card size the picture cache holds, logical pixels
+    qreal lapdpr_ = 0;    // and its device pixel ratio
     std::array<QLabel*, 2> panel_{};
     QEventLoop* varakozo_ = nullptr;
     int szamlalo_ = 0;     // ticks of the running pause
