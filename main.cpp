@@ -2,12 +2,14 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "table/card_images.h"
 #include "table/form1.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarolás"));
     QApplication::setApplicationVersion(QStringLiteral(TAROLAS_VERSION));
+    QApplication::setWindowIcon(CardImages::programIcon());
 
     // Qt's own buttons and menus in Hungarian too ("Igen", "Nem").
     QTranslator qtForditas;

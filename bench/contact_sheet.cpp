@@ -43,15 +43,13 @@ QSize drawBlock(QPainter* p, CardImages& images, QPoint origin, int scale) {
     return blockSize(scale);
 }
 
-// The four suits as hands of five at the first window size: cards 80 high, 26 apart.
-void drawHands(QPainter* p, CardImages& images, QPoint origin) {
-    const QSize card(48, 80);
-    const int step = 26;
-    const int handWidth = 4 * step + card.width();
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 1; rank <= 5; ++rank)
-            p->drawPixmap(origin.x() + (suit - 1) * (handWidth + kMargin) + (rank - 1) * step, origin.y(),
-                          images.pakli(suit, rank, card, 1.0));
+// A suit as a hand of five, as the table lays it out: cards `height` high, each covering the
+// one before but for a strip of `step`. Returns the hand's width.
+int drawHand(QPainter* p, CardImages& images, int suit, QPoint origin, int height, int step) {
+    const QSize card(qRound(height / 1.6581196), height);
+    for (int rank = 1; rank <= 5; ++rank)
+        p->drawPixmap(origin.x() + (rank - 1) * step, origin.y(), images.pakli(suit, rank, card, 1.0));
+    return 4 * step + card.width();
 }
 }  // namespace
 
@@ -60,14 +58,24 @@ int main(int argc, char** argv) {
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/cards.png");
 
     CardImages images;
-    const int leftWidth = 4 * (4 * 26 + 48) + 3 * kMargin;  // the hands are the widest thing on the left
+    // Left: the design size, then the hands at the first window size (cards 80 high, 26 apart)
+    // and at a larger one; right: twice the design size.
+    const int leftWidth = 4 * (4 * 26 + 48) + 3 * kMargin;
     const QSize big = blockSize(2);
     QImage sheet(kMargin + leftWidth + 2 * kMargin + big.width() + kMargin, big.height() + 2 * kMargin,
                  QImage::Format_RGB32);
     sheet.fill(QColor(0, 128, 0));  // the table's green
     QPainter p(&sheet);
     const QSize small = drawBlock(&p, images, QPoint(kMargin, kMargin), 1);
-    drawHands(&p, images, QPoint(kMargin, kMargin + small.height() + 2 * kMargin));
+    int y = kMargin + small.height() + 2 * kMargin;
+    int x = kMargin;
+    for (int suit = 1; suit <= 4; ++suit) x += drawHand(&p, images, suit, QPoint(x, y), 80, 26) + kMargin;
+    y += 80 + 2 * kMargin;
+    for (int suit = 1; suit <= 4; ++suit) {
+        const int column = (suit - 1) % 2;
+        const int row = (suit - 1) / 2;
+        drawHand(&p, images, suit, QPoint(kMargin + column * (leftWidth / 2), y + row * (140 + kMargin)), 140, 46);
+    }
     drawBlock(&p, images, QPoint(kMargin + leftWidth + 2 * kMargin, kMargin), 2);
     p.end();
 
