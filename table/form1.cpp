@@ -108,12 +108,17 @@ void Form1::jatekban(const std::function<void()>& eljaras) {
 
 void Form1::halasztottak() {
     // Carried out from the event loop, once nothing of the game is on the stack.
+    // Leaving wins over a new match chosen in the same turn.
     if (halasztottKilep_) {
         halasztottKilep_ = false;
+        halasztottUjjatek_ = false;
         QTimer::singleShot(0, this, [this] { kilep_Click(); });
     } else if (halasztottUjjatek_) {
         halasztottUjjatek_ = false;
-        QTimer::singleShot(0, this, [this] { ujjatek_Click(); });
+        // The window may have been closed before the deal was due.
+        QTimer::singleShot(0, this, [this] {
+            if (!bezarhato_) ujjatek_Click();
+        });
     }
 }
 
@@ -141,6 +146,7 @@ void Form1::closeEvent(QCloseEvent* e) {
         return;
     }
     bezarhato_ = true;
+    halasztottUjjatek_ = false;
     e->accept();
 }
 

@@ -12,7 +12,10 @@ void Form1::varakozas() {
     QEventLoop* elozo = varakozo_;
     varakozo_ = &loop;
     Timer1->start();
-    while (!letelt_) loop.exec();
+    // A loop that will not run (the application is quitting) ends the pause instead of spinning.
+    while (!letelt_) {
+        if (loop.exec() != 0) break;
+    }
     Timer1->stop();
     varakozo_ = elozo;
 }
