@@ -22,7 +22,7 @@ constexpr const char* kIkon = ":/resources/icon.svg";
 constexpr int px(int twips) { return twips / 15; }
 QRect pxRect(int left, int top, int width, int height) { return {px(left), px(top), px(width), px(height)}; }
 
-// The designed label boxes were measured for a narrower font than today's sans-serifs: a label
+// The label boxes were laid out for a narrower font than today's sans-serifs: a label
 // grows to its text if it has to, keeping its left edge, or its middle when it is centred.
 void illeszt(QLabel* cimke, const QRect& terv) {
     const QSize kell = cimke->sizeHint();
