@@ -1,0 +1,68 @@
+// A full table redraw with the card pictures already rendered: clearing the backing picture and
+// blitting every card in sight. Also the first redraw at a new card size, for comparison.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMenuBar>
+
+#include "table/form1.h"
+#include "table/table_widget.h"
+
+namespace {
+
+// A deal half-way through: nine cards in hand, one led, five in the talon, both piles started.
+void kozepe(Form1& w) {
+    tarolas::GameState& st = w.jatek().st;
+    st = tarolas::GameState{};
+    st.adu = tarolas::Piros;
+    st.adulap = 12;
+    st.talonszam = 5;
+    st.soron = tarolas::kJatekos;
+    st.kezek = {{{11, 23, 34, 33, 45}, {13, 14, 0, 41, 35}}};
+    st.asztal = {24};
+    st.gepvittlapok = {21, 25, 43, 44};
+    st.jatekosvittlapok = {31, 32, 15, 42};
+}
+
+// The window sized so that its client area (table and status bar) is W x H logical pixels.
+void meretez(Form1& w, int W, int H) {
+    w.resize(W, H + w.menuBar()->sizeHint().height());
+    QCoreApplication::processEvents();
+}
+
+void BM_RedrawWarm(benchmark::State& state) {
+    Form1 w;
+    w.show();
+    meretez(w, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    kozepe(w);
+    w.ujrarajzol();
+    const int renders = w.pakli.renderCount();
+    for (auto _ : state) w.ujrarajzol();
+    if (w.pakli.renderCount() != renders) state.SkipWithError("a warm redraw rendered a card picture");
+    state.counters["table_px"] = w.Picture3->width() * w.Picture3->height();
+}
+BENCHMARK(BM_RedrawWarm)->Args({461, 348})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+void BM_RedrawCold(benchmark::State& state) {
+    Form1 w;
+    w.show();
+    meretez(w, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    kozepe(w);
+    for (auto _ : state) {
+        w.pakli.clear();
+        w.ujrarajzol();
+    }
+}
+BENCHMARK(BM_RedrawCold)->Args({461, 348})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
