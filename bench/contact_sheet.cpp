@@ -1,6 +1,6 @@
 // Draws every card picture onto one sheet, the way the table gets them from CardImages: the
-// 20 faces, both backs and the icon at the design size (117 x 194) and at twice that, plus the
-// four suits as overlapping hands at the start-up card size, where only a strip of each shows.
+// 20 faces, both backs and the icon at their own size (117 x 194) and at twice that, plus the
+// four suits as overlapping hands, where only a strip of each card shows.
 //
 //     QT_QPA_PLATFORM=offscreen ./contact_sheet [out.png]     (default: docs/cards.png)
 
@@ -58,8 +58,8 @@ int main(int argc, char** argv) {
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/cards.png");
 
     CardImages images;
-    // Left: the design size, then the hands at the first window size (cards 80 high, 26 apart)
-    // and at a larger one; right: twice the design size.
+    // Left: their own size, then the hands at the first window size (cards 80 high, 26 apart)
+    // and at a larger one; right: twice that.
     const int leftWidth = 4 * (4 * 26 + 48) + 3 * kMargin;
     const QSize big = blockSize(2);
     QImage sheet(kMargin + leftWidth + 2 * kMargin + big.width() + kMargin, big.height() + 2 * kMargin,

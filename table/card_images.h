@@ -1,6 +1,6 @@
 #pragma once
 
-// The card pictures (the design's image lists `pakli` and the two backs), rendered once per
+// The card pictures (the image lists `pakli` and the two backs), rendered once per
 // size and device pixel ratio and then only blitted.
 
 #include <QHash>
