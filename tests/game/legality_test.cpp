@@ -6,7 +6,7 @@ namespace {
 using Kez = std::array<Kartya, 5>;
 
 struct Legality : test::Allas {
-    // The computer has led `tet`; the player answers from `kez`.
+    // The player answers `tet` from `kez`; strict rules when the talon is closed or used up.
     void valaszol(int adu, Kartya tet, Kez kez, bool takart, std::int16_t talonszam) {
         st.adu = static_cast<std::int16_t>(adu);
         st.tet = tet;
@@ -16,97 +16,78 @@ struct Legality : test::Allas {
         st.talonszam = talonszam;
         st.soron = kJatekos;
     }
-    // Plays slot i and expects a refusal with exactly this message, hand untouched.
-    void elutasit(int i, const std::string& uzenet) {
+    // Plays slot i: the card, or 0 with the hand untouched; `uzenet` is the refusal shown, if any.
+    void jatszik(int i, bool szabad, const char* uzenet = nullptr) {
         const Kez elotte = st.kezek[kJatekos];
-        torol();
-        EXPECT_EQ(jatek.laptetel(i), 0) << "slot " << i;
-        EXPECT_EQ(st.kezek[kJatekos], elotte);
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0], uzenet);
-        EXPECT_TRUE(platform.messageIcons[0]);
-    }
-    void elfogad(int i) {
-        const Kartya lap = st.kezek[kJatekos][i];
-        torol();
-        EXPECT_EQ(jatek.laptetel(i), lap) << "slot " << i;
-        EXPECT_EQ(st.kezek[kJatekos][i], 0);
-        EXPECT_TRUE(platform.messages.empty());
+        platform.messages.clear();
+        platform.messageIcons.clear();
+        EXPECT_EQ(jatek.laptetel(i), szabad ? elotte[i] : 0) << "slot " << i;
+        if (!szabad) {
+            EXPECT_EQ(st.kezek[kJatekos], elotte);
+        }
+        if (uzenet == nullptr) {
+            EXPECT_TRUE(platform.messages.empty());
+        } else {
+            EXPECT_EQ(platform.messages, std::vector<std::string>{uzenet});
+            EXPECT_EQ(platform.messageIcons, std::vector<bool>{true});
+        }
     }
 };
 
-TEST_F(Legality, WithTheTalonUsedUpTheAnswerMustFollowAndBeat) {
-    // Led Makk király; the player holds Makk ász and alsó and a Piros trump.
+constexpr const char* kFelul = "Felül kell ütnöd! Van nagyobb értékű lapod is.";
+constexpr const char* kSzin = "Van a tétnek megfelelő színű lapod, azt kell raknod.";
+constexpr const char* kAdu = "Ha nincs a tétnek megfelelő színű lapod,\radut kell raknod.";
+
+TEST_F(Legality, StrictRulesFollowBeatTrumpOrAnything) {
+    // Talon used up, led Makk király: the alsó must not, the Piros trump must not, the ász may.
     valaszol(Piros, 23, {21, 25, 11, 0, 0}, false, 0);
-    elutasit(1, "Felül kell ütnöd! Van nagyobb értékű lapod is.");
-    elutasit(2, "Van a tétnek megfelelő színű lapod, azt kell raknod.");
-    elfogad(0);
-
-    // Nothing higher in the suit: any card of the suit will do, but still not another suit.
+    jatszik(1, false, kFelul);
+    jatszik(2, false, kSzin);
+    jatszik(0, true);
+    // Nothing higher in the suit: a lower card of it will do.
     valaszol(Piros, 21, {22, 25, 11, 0, 0}, false, 0);
-    elutasit(2, "Van a tétnek megfelelő színű lapod, azt kell raknod.");
-    elfogad(1);
-}
-
-TEST_F(Legality, WithTheTalonClosedAPlayerWithoutTheSuitMustTrump) {
+    jatszik(2, false, kSzin);
+    jatszik(1, true);
+    // Talon closed, no Piros: a trump is due.
     valaszol(Makk, 13, {0, 24, 35, 41, 0}, true, 5);
-    elutasit(2, "Ha nincs a tétnek megfelelő színű lapod,\radut kell raknod.");
-    elutasit(3, "Ha nincs a tétnek megfelelő színű lapod,\radut kell raknod.");
-    elfogad(1);
-
-    // Neither the suit nor a trump: anything goes.
+    jatszik(2, false, kAdu);
+    jatszik(1, true);
+    // Neither the suit nor a trump: anything.
     valaszol(Makk, 13, {0, 34, 35, 41, 0}, true, 5);
-    elfogad(2);
-}
-
-TEST_F(Legality, ALedTrumpIsFollowedAndBeatenLikeAnySuit) {
+    jatszik(2, true);
+    // A led trump is followed and beaten like any suit.
     valaszol(Makk, 24, {11, 25, 21, 0, 0}, true, 3);
-    elutasit(0, "Van a tétnek megfelelő színű lapod, azt kell raknod.");
-    elutasit(1, "Felül kell ütnöd! Van nagyobb értékű lapod is.");
-    elfogad(2);
+    jatszik(0, false, kSzin);
+    jatszik(1, false, kFelul);
+    jatszik(2, true);
 }
 
 TEST_F(Legality, WhileTheTalonIsOpenOrWhenLeadingEveryCardIsFree) {
-    // Answering with the talon open: a low card of another suit although the suit is held.
     valaszol(Piros, 23, {21, 25, 41, 0, 0}, false, 5);
-    elfogad(2);
-
-    // Leading after closing the talon, no announcement pending.
+    jatszik(2, true);  // another suit although Makk is held
     st.asztal.clear();
-    st.kezek[kJatekos] = {21, 25, 41, 0, 0};
-    st.takart = true;
-    elfogad(1);
-    st.talonszam = 0;
-    st.takart = false;
-    elfogad(2);
+    st.takart = true;  // leading after closing
+    jatszik(1, true);
 }
 
-TEST_F(Legality, AfterAnAnnouncementOnlyAMarriageCardMayBeLedAndRefusalsAreSilent) {
+TEST_F(Legality, AfterAnAnnouncementOnlyAMarriageCardMayBeLedSilently) {
     // Piros trump; Makk marriage, Piros marriage, a Zöld király without its felső.
     const Kez kez{23, 24, 13, 14, 43};
     st.adu = Piros;
-    st.kezek[kJatekos] = kez;
     st.soron = kJatekos;
-
+    st.kezek[kJatekos] = kez;
     st.husz = true;
-    for (int i : {2, 3, 4}) {  // trump marriage for a 20, a lone király
-        torol();
-        EXPECT_EQ(jatek.laptetel(i), 0);
-        EXPECT_TRUE(platform.messages.empty());
-        EXPECT_TRUE(st.husz);
-    }
-    st.kezek[kJatekos][4] = 31;  // an ász
-    EXPECT_EQ(jatek.laptetel(4), 0);
-    EXPECT_EQ(st.kezek[kJatekos][4], 31);
-    EXPECT_EQ(jatek.laptetel(1), 24);
+    for (int i : {2, 3, 4}) jatszik(i, false);  // the trump marriage, a lone király
+    st.kezek[kJatekos][4] = 31;                 // an ász
+    jatszik(4, false);
+    EXPECT_TRUE(st.husz);
+    jatszik(1, true);
     EXPECT_FALSE(st.husz);
 
     st.kezek[kJatekos] = kez;
     st.negyven = true;
-    torol();
-    EXPECT_EQ(jatek.laptetel(0), 0);  // a side marriage does not answer a 40
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(jatek.laptetel(2), 13);
+    jatszik(0, false);  // a side marriage does not answer a 40
+    jatszik(2, true);
     EXPECT_FALSE(st.negyven);
 }
 

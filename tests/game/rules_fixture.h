@@ -1,6 +1,6 @@
 #pragma once
 
-// A game with a fake window that can report each call as it happens, and a way to lay out a
+// A game with a fake window that reports each call as it happens, and a way to lay out a
 // position by hand with the deck bookkeeping made consistent.
 
 #include <gtest/gtest.h>
@@ -15,8 +15,8 @@
 
 namespace tarolas::test {
 
-// Calls the hook at every call of the game into the window: 'P' pause, 'R' redraw, 'E' events,
-// 'G' buttons, 'M' message box, 'B' button shown or hidden, 'S' status text, 'F' focus.
+// Logs every call into the window as a letter and calls the hook: 'P' pause, 'R' redraw,
+// 'E' events, 'G' buttons, 'M' message box, 'B' button shown or hidden, 'F' focus.
 struct FigyeloPlatform : FakePlatform {
     std::function<void(char)> figyel;
     std::string log;
@@ -30,21 +30,17 @@ struct FigyeloPlatform : FakePlatform {
     void gombbeallito() override { FakePlatform::gombbeallito(), jel('G'); }
     void varakozas() override { FakePlatform::varakozas(), jel('P'); }
     void doEvents() override { FakePlatform::doEvents(), jel('E'); }
+    void focusTable() override { FakePlatform::focusTable(), jel('F'); }
     MsgResult messageBox(const std::string& text, MsgButtons b, bool icon) override {
         const MsgResult r = FakePlatform::messageBox(text, b, icon);
         jel('M');
         return r;
-    }
-    void setStatusText(int panel, const std::string& text) override {
-        FakePlatform::setStatusText(panel, text);
-        jel('S');
     }
     void setButtonVisible(int index, bool visible) override {
         FakePlatform::setButtonVisible(index, visible);
         gombvaltas.emplace_back(index, visible);
         jel('B');
     }
-    void focusTable() override { FakePlatform::focusTable(), jel('F'); }
 };
 
 struct Allas : ::testing::Test {
@@ -53,10 +49,9 @@ struct Allas : ::testing::Test {
     Jatek jatek{platform, random};
     GameState& st = jatek.st;
 
-    // Every card on view counts as taken out of the deck, and the talon count follows. With
-    // `talonban` given, the unseen cards beyond that many are put in `pile` first, as if captured
-    // earlier in the deal.
-    void rendez(int talonban = -1, Lista* pile = nullptr) {
+    // Every card on view counts as taken out of the deck and the talon count follows. With
+    // `talonban` given, unseen cards beyond that many go to the computer's pile first.
+    void rendez(int talonban = -1) {
         auto latszik = [&](Kartya c) {
             for (const auto& kez : st.kezek)
                 if (std::find(kez.begin(), kez.end(), c) != kez.end()) return true;
@@ -64,27 +59,17 @@ struct Allas : ::testing::Test {
                 if (std::find(l->begin(), l->end(), c) != l->end()) return true;
             return c == st.adulap;
         };
-        if (talonban >= 0) {
-            Lista rejtett;
-            for (int s = 1; s <= 4; ++s)
-                for (int r = 1; r <= 5; ++r)
-                    if (!latszik(kartya(s, r))) rejtett.push_back(kartya(s, r));
-            Lista& ide = pile != nullptr ? *pile : st.gepvittlapok;
-            for (std::size_t i = static_cast<std::size_t>(talonban); i < rejtett.size(); ++i) ide.push_back(rejtett[i]);
-        }
+        Lista rejtett;
+        for (int s = 1; s <= 4; ++s)
+            for (int r = 1; r <= 5; ++r)
+                if (!latszik(kartya(s, r))) rejtett.push_back(kartya(s, r));
+        if (talonban >= 0) st.gepvittlapok.insert(st.gepvittlapok.end(), rejtett.begin() + talonban, rejtett.end());
         st.kiadottlapok.clear();
         for (int s = 1; s <= 4; ++s)
             for (int r = 1; r <= 5; ++r)
                 if (latszik(kartya(s, r))) st.kiadottlapok.push_back(kartya(s, r));
         st.talonszam = static_cast<std::int16_t>(20 - st.kiadottlapok.size());
-    }
-
-    void torol() {
-        platform.log.clear();
-        platform.gombvaltas.clear();
-        platform.messages.clear();
-        platform.messageIcons.clear();
-        platform.redraws = platform.pauses = platform.events = platform.buttonUpdates = platform.focus = 0;
+        platform = FigyeloPlatform{};
     }
 };
 
