@@ -203,6 +203,32 @@ TEST_F(Pointer, ReleasesDuringTheTrickAreDropped) {
     EXPECT_FALSE(f.busy());
 }
 
+TEST_F(Pointer, ButtonsShownBeforeTheDrawDoNothing) {
+    // The player takes the computer's Makk ász with a trump and holds the Piros marriage: "20"
+    // appears while the trick is still being played out.
+    Allas a = nyito();
+    a.gep = {12, 15, 22, 23, 0};
+    a.jatekos = {35, 13, 14, 24, 25};
+    a.asztal = {21};
+    beallit(f, a);
+    int kattok = 0;
+    QObject kozben;
+    QObject::connect(f.Timer1, &QTimer::timeout, &kozben, [&] {
+        for (QPushButton* b : f.Command1) {
+            if (b->isVisible()) {
+                ++kattok;
+                QTest::mouseClick(b, Qt::LeftButton);
+            }
+        }
+    });
+    katt(f, 181, kSor);
+    EXPECT_GT(kattok, 0);
+    EXPECT_EQ(f.st().bemondas[kJatekos], 0);
+    EXPECT_FALSE(f.st().husz);
+    EXPECT_TRUE(valaszolo.szovegek.isEmpty());
+    EXPECT_TRUE(f.Command1[2]->isVisible());
+}
+
 TEST_F(Pointer, NewMatchAndQuitWaitForTheRunningMove) {
     beallit(f, nyito());
     f.jatek().st.egyseg = {3, 4};
