@@ -50,7 +50,7 @@ struct FestettLap {
 std::vector<FestettLap> festettLapok(const GameState& st, const Geometria& g, float W, float H,
                                      const std::array<std::int16_t, 2>* felfordit = nullptr);
 
-// The talon counter `Label1`; its height stays as designed.
+// The talon counter `Label1`; its height never changes.
 inline constexpr float kFeliratMagassag = 255;
 struct TalonFelirat {
     float left = 0, top = 0, width = 0;
@@ -58,7 +58,7 @@ struct TalonFelirat {
 };
 TalonFelirat talonFelirat(const GameState& st, const Geometria& g, float H);
 
-// The action buttons `Command1`(0..3): design widths and height.
+// The action buttons `Command1`(0..3): their widths and height.
 inline constexpr std::array<float, 4> kGombSzelesseg{855, 375, 375, 495};
 inline constexpr float kGombMagassag = 255;
 struct GombHely {
