@@ -51,18 +51,6 @@ TEST_F(Pointer, StripEdgesOfOverlappingCards) {
     EXPECT_TRUE(kezben(f.st(), 11));
 }
 
-TEST_F(Pointer, ExactEdgesInTwips) {
-    beallit(f, nyito());
-    const Kep elotte(f.st());
-    f.Picture3_MouseUp(1, 0, 3150.0f, 4500.0f);
-    f.Picture3_MouseUp(1, 0, 2700.0f, 4500.0f);
-    f.Picture3_MouseUp(1, 0, 3000.0f, 3950.0f);
-    f.Picture3_MouseUp(1, 0, 3000.0f, 5300.0f);
-    EXPECT_TRUE(Kep(f.st()) == elotte);
-    f.Picture3_MouseUp(1, 0, 3150.5f, 4500.0f);
-    EXPECT_TRUE(kijatszva(f.st(), 22));
-}
-
 TEST_F(Pointer, LastSlotOffersItsWholeCard) {
     beallit(f, nyito());
     semmi(355, kSor);  // 5325 > L + 4S + w
