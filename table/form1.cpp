@@ -98,7 +98,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
 
 Form1::~Form1() = default;
 
-void Form1::Form_Load() { jatek_.Form_Load(); }
+void Form1::Form_Load() {
+    if (!busy()) jatekban([this] { jatek_.Form_Load(); });
+}
 
 void Form1::jatekban(const std::function<void()>& eljaras) {
     ++busy_;
