@@ -49,6 +49,12 @@ void TableWidget::paintEvent(QPaintEvent* e) {
 
 void TableWidget::resizeEvent(QResizeEvent*) { emit resized(); }
 
+bool TableWidget::event(QEvent* e) {
+    // Moved to a screen with another pixel ratio: the backing picture must be painted anew.
+    if (e->type() == QEvent::ScreenChangeInternal) emit resized();
+    return QWidget::event(e);
+}
+
 void TableWidget::mouseReleaseEvent(QMouseEvent* e) {
     // The released button together with any still held: a release with two buttons is not a left click.
     const int button = gombmaszk(e->button() | e->buttons());
