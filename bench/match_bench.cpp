@@ -21,9 +21,9 @@ struct CsendesAblak : test::FakePlatform {
     }
 };
 
-void BM_WholeDeals(benchmark::State& state) {
+// Plays whole deals, one per iteration, with the scripted player against the computer.
+void egeszLeosztasok(benchmark::State& state, RandomSource& lapok) {
     CsendesAblak ablak;
-    test::SeededRandom lapok{1};
     std::mt19937 jatekos{2};
     Jatek jatek{ablak, lapok};
     jatek.Form_Load();
@@ -34,21 +34,17 @@ void BM_WholeDeals(benchmark::State& state) {
     }
     state.counters["deals/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
+
+void BM_WholeDeals(benchmark::State& state) {
+    test::SeededRandom lapok{1};
+    egeszLeosztasok(state, lapok);
+}
 BENCHMARK(BM_WholeDeals);
 
 // The same with the clock-seeded card source the game uses.
 void BM_WholeDealsClockSeeded(benchmark::State& state) {
-    CsendesAblak ablak;
     RandomSource lapok;
-    std::mt19937 jatekos{2};
-    Jatek jatek{ablak, lapok};
-    jatek.Form_Load();
-    jatek.ujjatek_Click();
-    for (auto _ : state) {
-        const long cel = ablak.leosztasok + 1;
-        while (ablak.leosztasok < cel) test::egyetLep(jatek, jatekos);
-    }
-    state.counters["deals/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    egeszLeosztasok(state, lapok);
 }
 BENCHMARK(BM_WholeDealsClockSeeded);
 
