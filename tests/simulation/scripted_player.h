@@ -1,10 +1,9 @@
 #pragma once
 
-// Pieces for playing whole matches headless: a repeatable card source, the rules a player's card
-// must meet written out independently of the game's own checks, and a plain scripted player.
+// Pieces for playing whole matches headless: a repeatable card source, the rules a card must meet
+// written out independently of the game's own checks, and a plain scripted player.
 
-#include <array>
-#include <cstdint>
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -15,84 +14,62 @@ namespace tarolas::test {
 using Kez = std::array<Kartya, 5>;
 
 // The dealer's numbers from a seeded generator instead of the clock, so a run repeats exactly.
-class SeededRandom : public RandomSource {
-public:
-    explicit SeededRandom(std::uint32_t seed) : gen_(seed) {}
+struct SeededRandom : RandomSource {
+    std::mt19937 gen;
+    explicit SeededRandom(std::uint32_t seed) : gen(seed) {}
     void reseedFromClock() override {}
-    float next() override { return static_cast<float>(gen_() >> 8) * (1.0f / 16777216.0f); }
-
-private:
-    std::mt19937 gen_;
+    float next() override { return static_cast<float>(gen() >> 8) * (1.0f / 16777216.0f); }
 };
 
-// May `c` from hand `kez` answer `tet` once following is compulsory: follow suit and beat if the
-// suit can beat, else trump if possible, else anything.
+// May `c` from `kez` answer `tet` once following is compulsory: follow suit and beat if the suit
+// can beat, else trump if possible, else anything.
 inline bool koveti(const Kez& kez, Kartya c, Kartya tet, int adu) {
-    bool szin = false, felul = false, vanAdu = false;
-    for (Kartya h : kez) {
-        if (h == 0) continue;
-        if (szinje(h) == szinje(tet)) {
-            szin = true;
-            felul = felul || rangja(h) < rangja(tet);
-        }
-        vanAdu = vanAdu || szinje(h) == adu;
-    }
-    if (szin) return szinje(c) == szinje(tet) && (!felul || rangja(c) < rangja(tet));
-    if (vanAdu) return szinje(c) == adu;
-    return true;
+    const auto van = [&](auto jo) { return std::any_of(kez.begin(), kez.end(), jo); };
+    const auto szin = [&](Kartya h) { return szinje(h) == szinje(tet); };
+    const auto felul = [&](Kartya h) { return szin(h) && rangja(h) < rangja(tet); };
+    const auto adus = [&](Kartya h) { return szinje(h) == adu; };
+    if (van(felul)) return felul(c);
+    if (van(szin)) return szin(c);
+    return !van(adus) || adus(c);
 }
 
-// Is `c` a király or felső of a marriage held in `kez`, of the trump suit for a 40 and of another
-// suit for a 20?
+// Is `c` the király or felső of a marriage held in `kez`: in trumps for a 40, in another suit for a 20?
 inline bool hazassagLapja(const Kez& kez, Kartya c, int adu, bool negyven) {
-    if (rangja(c) != Kiraly && rangja(c) != Felso) return false;
-    if ((szinje(c) == adu) != negyven) return false;
     const Kartya par = kartya(szinje(c), rangja(c) == Kiraly ? Felso : Kiraly);
-    for (Kartya h : kez)
-        if (h == par) return true;
-    return false;
+    const bool parja = std::find(kez.begin(), kez.end(), par) != kez.end();
+    return (rangja(c) == Kiraly || rangja(c) == Felso) && (szinje(c) == adu) == negyven && parja;
 }
 
-// The slots the player may play now, by the rules as the table enforces them.
-inline std::vector<int> jatszhatoHelyek(const GameState& st) {
-    const auto& kez = st.kezek[kJatekos];
-    const bool szigoru = st.talonszam == 0 || st.takart;
+// The player's slots the table accepts now, or with `elfogadja` false the ones it refuses.
+inline std::vector<int> jatszhatoHelyek(const GameState& st, bool elfogadja = true) {
+    const Kez& kez = st.kezek[kJatekos];
+    const bool koteles = !st.asztal.empty() && (st.talonszam == 0 || st.takart);
     std::vector<int> helyek;
     for (int i = 0; i < 5; ++i) {
-        const Kartya c = kez[i];
-        if (c == 0) continue;
-        bool jo = true;
-        if (st.husz || st.negyven) jo = hazassagLapja(kez, c, st.adu, st.negyven);
-        else if (!st.asztal.empty() && szigoru) jo = koveti(kez, c, st.tet, st.adu);
-        if (jo) helyek.push_back(i);
+        const bool jo = st.husz || st.negyven ? hazassagLapja(kez, kez[i], st.adu, st.negyven)
+                                              : !koteles || koveti(kez, kez[i], st.tet, st.adu);
+        if (kez[i] != 0 && jo == elfogadja) helyek.push_back(i);
     }
     return helyek;
 }
 
 inline bool aduAlsoKezben(const GameState& st) {
-    for (Kartya c : st.kezek[kJatekos])
-        if (c == kartya(st.adu, Also)) return true;
-    return false;
+    const Kez& kez = st.kezek[kJatekos];
+    return std::find(kez.begin(), kez.end(), kartya(st.adu, Also)) != kez.end();
 }
 
-// One move of a plain player that announces what it is offered, exchanges when it can, closes the
-// talon now and then and otherwise plays a random allowed card. Starts a match when idle.
+// One move of a plain player: it starts a match when idle, mostly takes what the buttons offer,
+// sometimes exchanges or closes the talon, and otherwise plays a random allowed card.
 inline void egyetLep(Jatek& jatek, std::mt19937& rng) {
     GameState& st = jatek.st;
-    if (st.soron != kJatekos) {
-        jatek.ujjatek_Click();
-        return;
-    }
-    if (st.asztal.empty()) {
-        const auto gombok = offeredButtons(st);
-        if (gombok[3]) return jatek.Command1_Click(3);
-        if (gombok[1]) return jatek.Command1_Click(1);
-        if (gombok[2]) return jatek.Command1_Click(2);
-        if (jatek.talonbanJatszik()) {
-            if (aduAlsoKezben(st)) return jatek.adulapcsere();
-            if (rng() % 16 == 0) return jatek.talontakaras();
-        }
-    }
+    if (st.soron != kJatekos) return jatek.ujjatek_Click();
+    const auto gombok = offeredButtons(st);
+    const unsigned r = rng() % 100;
+    if (gombok[3] && r < 70) return jatek.Command1_Click(3);
+    if (gombok[0] && r < 3) return jatek.Command1_Click(0);
+    if ((gombok[1] || gombok[2]) && r < 60) return jatek.Command1_Click(gombok[1] && (!gombok[2] || r % 2) ? 1 : 2);
+    if (jatek.talonbanJatszik() && aduAlsoKezben(st) && r < 40) return jatek.adulapcsere();
+    if (jatek.talonbanJatszik() && r >= 97) return jatek.talontakaras();
     const std::vector<int> helyek = jatszhatoHelyek(st);
     jatek.kijatszas(helyek[rng() % helyek.size()]);
 }
