@@ -6,7 +6,7 @@
 
 #include "fake_platform.h"
 
-// Positions name only what matters; GCC 12 flags designated initializers that leave out members.
+// Positions name only the members that matter; GCC 12 would warn about every one left out.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace tarolas::test {
