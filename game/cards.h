@@ -9,6 +9,7 @@ namespace tarolas {
 
 // Suit digits and rank digits of the card code.
 enum Szin : int { Piros = 1, Makk = 2, Tok = 3, Zold = 4 };
+// Within one suit the smaller rank digit is the stronger card, and points follow strength.
 enum Rang : int { Asz = 1, Tiz = 2, Kiraly = 3, Felso = 4, Also = 5 };
 
 constexpr int szinje(Kartya c) { return c / 10; }
@@ -22,8 +23,6 @@ constexpr int pontertek(int rang) {
     return rang >= 1 && rang <= 5 ? ertek[rang] : 0;
 }
 
-// Within one suit the smaller rank digit is the stronger card.
-constexpr bool erosebb(Kartya a, Kartya b) { return szinje(a) == szinje(b) && rangja(a) < rangja(b); }
 
 // Points of a list of captured cards.
 std::int32_t pontosszeg(const Lista& lapok);
