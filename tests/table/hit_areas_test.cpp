@@ -1,5 +1,5 @@
-// Hit-testing the table without a window: strips, the trump card, the talon, the piles, and the
-// hint texts built from them.
+// Hit-testing the table without a window, at the exact edges in twips: every comparison is
+// strict, so a point on an edge belongs to neither side.
 
 #include <gtest/gtest.h>
 
@@ -8,169 +8,63 @@
 namespace tarolas {
 namespace {
 
-// The table of 6915 x 4920 twips: L 2305, S 384, h 1230, w ~741.8. Cards overlap (no gap).
-constexpr float W1 = 6915, H1 = 4920;
-const Geometria G1 = asztalGeometria(W1, H1);
-// A wide, low table of 8100 x 2700 twips: L 2700, S 450, w ~407.1, so a 43-twip gap.
-const Geometria G2 = asztalGeometria(8100, 2700);
-// A narrow, tall table of 3000 x 6000 twips: L 1000, S 167, w ~904.6 reaches over three steps.
-const Geometria G3 = asztalGeometria(3000, 6000);
+// 6915 x 4920 twips: L 2305, S 384, w ~741.8, hand row (3590, 4820); the cards overlap.
+const Geometria G1 = asztalGeometria(6915, 4920);
 
-const std::array<Kartya, 5> kTeli{11, 22, 33, 44, 45};
-constexpr float kSor1 = 4000;  // inside G1's hand row (3590, 4820)
-
-int slot(const Geometria& g, float H, const std::array<Kartya, 5>& kez, float x, float y) {
-    return kezTalalat(g, H, kez, x, y).slot;
+TEST(HitAreas, HandStrips) {
+    // 8100 x 2700: L 2700, S 450, w ~407.1, a 43-twip gap; 3000 x 6000: L 1000, S 167, w ~904.6.
+    const Geometria G2 = asztalGeometria(8100, 2700), G3 = asztalGeometria(3000, 6000);
+    const std::array<Kartya, 5> teli{11, 22, 33, 44, 45};
+    const struct { const Geometria* g; float H; std::array<Kartya, 5> kez; float x, y; int slot; } esetek[] = {
+        {&G1, 4920, teli, 2400, 3590, -1},  // the top of the row
+        {&G1, 4920, teli, 2305, 4000, -1},  // X = L
+        {&G1, 4920, teli, 2305.5f, 4000, 0},
+        {&G1, 4920, teli, 2689, 4000, -1},  // X = L + S plays nothing, just right of it slot 1
+        {&G1, 4920, teli, 2689.25f, 4000, 1},
+        {&G1, 4920, teli, 3841.5f, 4000, 4},  // slot 4 offers its whole card: L + 4S to L + 4S + w
+        {&G1, 4920, teli, 4582.5f, 4000, 4},
+        {&G1, 4920, teli, 4583, 4000, -1},
+        {&G2, 2700, teli, 3106.5f, 2000, 0},  // the gap after slot 0 is nobody's
+        {&G2, 2700, teli, 3107, 2000, -1},
+        // A played slot's strip goes to the nearest card on its left that reaches the point.
+        {&G1, 4920, {11, 0, 33, 44, 45}, 3046.5f, 4000, 0},
+        {&G1, 4920, {11, 0, 33, 44, 45}, 3047, 4000, -1},
+        {&G3, 6000, {11, 22, 0, 0, 45}, 1600, 5000, 1},  // on slot 3's strip
+        {&G3, 6000, {11, 0, 0, 0, 45}, 1600, 5000, 0},
+        {&G1, 4920, {0, 22, 33, 44, 45}, 2400, 4000, -1},  // an empty slot 0 ends the search
+    };
+    for (const auto& e : esetek) {
+        const KezTalalat t = kezTalalat(*e.g, e.H, e.kez, e.x, e.y);
+        EXPECT_EQ(t.slot, e.slot) << e.x << "," << e.y << " slots 0-1: " << e.kez[0] << " " << e.kez[1];
+        EXPECT_EQ(t.ures0, e.kez[0] == 0) << e.x << "," << e.y;
+    }
 }
 
-TEST(HitAreas, GapRoundsHalfToEvenAndIsNeverNegative) {
-    EXPECT_EQ(kezhezag(G1), 0);
-    EXPECT_EQ(kezhezag(G2), 43);
-    Geometria g;
-    g.laptavolsag = 400;
-    g.lapszelesseg = 397.5;
-    EXPECT_EQ(kezhezag(g), 2);
-    g.lapszelesseg = 396.5;
-    EXPECT_EQ(kezhezag(g), 4);
-    g.lapszelesseg = 420;
-    EXPECT_EQ(kezhezag(g), 0);
-}
-
-TEST(HitAreas, OverlappingStripsAreStrictAtEveryEdge) {
-    // Row edges.
-    EXPECT_EQ(slot(G1, H1, kTeli, 2400, 3590), -1);
-    EXPECT_EQ(slot(G1, H1, kTeli, 2400, 3590.5f), 0);
-    EXPECT_EQ(slot(G1, H1, kTeli, 2400, 4819.5f), 0);
-    EXPECT_EQ(slot(G1, H1, kTeli, 2400, 4820), -1);
-    // Slot 0 starts after L; L + S belongs to nobody; just right of it is slot 1.
-    EXPECT_EQ(slot(G1, H1, kTeli, 2305, kSor1), -1);
-    EXPECT_EQ(slot(G1, H1, kTeli, 2305.5f, kSor1), 0);
-    EXPECT_EQ(slot(G1, H1, kTeli, 2688.75f, kSor1), 0);
-    EXPECT_EQ(slot(G1, H1, kTeli, 2689, kSor1), -1);
-    EXPECT_EQ(slot(G1, H1, kTeli, 2689.25f, kSor1), 1);
-    EXPECT_EQ(slot(G1, H1, kTeli, 3457, kSor1), -1);
-    EXPECT_EQ(slot(G1, H1, kTeli, 3460, kSor1), 3);
-    // Slot 4 offers its whole card: L + 4S = 3841 to 3841 + w.
-    EXPECT_EQ(slot(G1, H1, kTeli, 3841, kSor1), -1);
-    EXPECT_EQ(slot(G1, H1, kTeli, 3841.5f, kSor1), 4);
-    EXPECT_EQ(slot(G1, H1, kTeli, 4582.5f, kSor1), 4);
-    EXPECT_EQ(slot(G1, H1, kTeli, 4583, kSor1), -1);
-}
-
-TEST(HitAreas, AGapBetweenCardsBelongsToNoStrip) {
-    // G2: hand row (1925, 2600); slot 0 is 2700 < X < 3107, slot 1 starts after 3150.
-    EXPECT_EQ(slot(G2, 2700, kTeli, 3106.5f, 2000), 0);
-    EXPECT_EQ(slot(G2, 2700, kTeli, 3107, 2000), -1);
-    EXPECT_EQ(slot(G2, 2700, kTeli, 3130, 2000), -1);
-    EXPECT_EQ(slot(G2, 2700, kTeli, 3150, 2000), -1);
-    EXPECT_EQ(slot(G2, 2700, kTeli, 3151, 2000), 1);
-}
-
-TEST(HitAreas, EmptySlotsHandTheirStripToACardOnTheLeftThatReachesIt) {
-    // Slot 1 played: its strip (2689, 3073) shows slot 0's card up to L + w ~ 3046.8.
-    std::array<Kartya, 5> kez{11, 0, 33, 44, 45};
-    EXPECT_EQ(slot(G1, H1, kez, 3000, kSor1), 0);
-    EXPECT_EQ(slot(G1, H1, kez, 3046.5f, kSor1), 0);
-    EXPECT_EQ(slot(G1, H1, kez, 3047, kSor1), -1);
-    EXPECT_FALSE(kezTalalat(G1, H1, kez, 3047, kSor1).ures0);
-
-    // G3 (row 4400..5900): slots 2 and 3 played; on slot 3's strip (1501, 1668) slot 1 reaches
-    // to 1167 + w ~ 2071.6. With slot 1 gone too, slot 0 reaches to ~1904.6.
-    kez = {11, 22, 0, 0, 45};
-    EXPECT_EQ(slot(G3, 6000, kez, 1600, 5000), 1);
-    kez = {11, 0, 0, 0, 45};
-    EXPECT_EQ(slot(G3, 6000, kez, 1600, 5000), 0);
-    // A card that does not reach the point is passed over on the way left.
-    kez = {11, 0, 0, 0, 45};
-    Geometria g = G3;
-    g.lapszelesseg = 550;  // slot 0 reaches 1550 only
-    EXPECT_EQ(slot(g, 6000, kez, 1600, 5000), -1);
-    kez = {11, 22, 0, 0, 45};  // slot 1 reaches 1717
-    EXPECT_EQ(slot(g, 6000, kez, 1600, 5000), 1);
-}
-
-TEST(HitAreas, AnEmptySlotZeroStopsTheSearch) {
-    const std::array<Kartya, 5> kez{0, 22, 33, 44, 45};
-    const KezTalalat t = kezTalalat(G1, H1, kez, 2400, kSor1);
-    EXPECT_TRUE(t.ures0);
-    EXPECT_EQ(t.slot, -1);
-    // An empty strip whose left neighbours are all gone names nothing, but does not stop either.
-    const std::array<Kartya, 5> csak4{0, 0, 0, 0, 45};
-    EXPECT_FALSE(kezTalalat(G1, H1, csak4, 3000, kSor1).ures0);
-    EXPECT_EQ(slot(G1, H1, csak4, 3000, kSor1), -1);
-}
-
-TEST(HitAreas, TrumpCardOffersOnlyItsUpperHalf) {
-    // H/2 - h/2 = 1845 < Y < 2460 and 307.5 < X < 307.5 + w ~ 1049.3.
-    EXPECT_TRUE(aduTerulet(G1, H1, 308, 1846));
-    EXPECT_FALSE(aduTerulet(G1, H1, 307.5f, 2000));
-    EXPECT_FALSE(aduTerulet(G1, H1, 500, 1845));
-    EXPECT_TRUE(aduTerulet(G1, H1, 500, 2459.5f));
-    EXPECT_FALSE(aduTerulet(G1, H1, 500, 2460));
-    EXPECT_TRUE(aduTerulet(G1, H1, 1049, 2000));
-    EXPECT_FALSE(aduTerulet(G1, H1, 1049.5f, 2000));
-}
-
-TEST(HitAreas, TalonTopCardFollowsTheCount) {
-    // Nine cards: 118 < X < 1348, 2514 < Y < 2514 + w ~ 3255.8.
-    EXPECT_TRUE(talonTerulet(G1, H1, 9, 119, 2515));
-    EXPECT_FALSE(talonTerulet(G1, H1, 9, 118, 2600));
-    EXPECT_FALSE(talonTerulet(G1, H1, 9, 1348, 2600));
-    EXPECT_TRUE(talonTerulet(G1, H1, 9, 1347.5f, 2600));
-    EXPECT_FALSE(talonTerulet(G1, H1, 9, 500, 2514));
-    EXPECT_TRUE(talonTerulet(G1, H1, 9, 500, 3255.5f));
-    EXPECT_FALSE(talonTerulet(G1, H1, 9, 500, 3256));
-    // One card: 102 < X < 1332, 2466 < Y < ~3207.8.
-    EXPECT_TRUE(talonTerulet(G1, H1, 1, 103, 2467));
-    EXPECT_FALSE(talonTerulet(G1, H1, 1, 102, 2467));
-    EXPECT_FALSE(talonTerulet(G1, H1, 1, 1332, 2467));
-    EXPECT_FALSE(talonTerulet(G1, H1, 1, 500, 2466));
-    EXPECT_TRUE(talonTerulet(G1, H1, 1, 500, 3207.5f));
-    // The lower half of the trump card between the middle and the talon is nobody's.
-    EXPECT_FALSE(aduTerulet(G1, H1, 500, 2500));
-    EXPECT_FALSE(talonTerulet(G1, H1, 9, 500, 2500));
-}
-
-TEST(HitAreas, PileAreasAreTheirTopCards) {
-    // The computer's empty pile: 100 < X < ~841.8, 120 < Y < 1350.
-    EXPECT_TRUE(vittTerulet(G1, H1, kGep, 0, 101, 121));
-    EXPECT_FALSE(vittTerulet(G1, H1, kGep, 0, 100, 500));
-    EXPECT_FALSE(vittTerulet(G1, H1, kGep, 0, 500, 1350));
-    // Four cards in the player's pile: 124 < X < 124 + w, H - h - 128 = 3562 < Y < 4792.
-    EXPECT_TRUE(vittTerulet(G1, H1, kJatekos, 4, 125, 3563));
-    EXPECT_FALSE(vittTerulet(G1, H1, kJatekos, 4, 124, 4000));
-    EXPECT_TRUE(vittTerulet(G1, H1, kJatekos, 4, 865.5f, 4791.5f));
-    EXPECT_FALSE(vittTerulet(G1, H1, kJatekos, 4, 866, 4000));
-    EXPECT_FALSE(vittTerulet(G1, H1, kJatekos, 4, 500, 3562));
-    EXPECT_FALSE(vittTerulet(G1, H1, kJatekos, 4, 500, 4792));
-}
-
-GameState jatszma() {
-    GameState st;
-    st.kezek[kGep] = {12, 13, 14, 15, 21};
-    st.kezek[kJatekos] = {11, 22, 33, 44, 45};
-    st.talonszam = 9;
-    st.adu = 3;
-    st.adulap = 35;
-    st.soron = kJatekos;
-    return st;
-}
-
-TEST(HitAreas, TrumpAndTalonHintsOnlyWhileThePlayerLeadsWithTheTalonOpen) {
-    GameState st = jatszma();
-    st.asztal = {12};  // answering
-    EXPECT_EQ(sugo(st, G1, H1, 500, 2000), "");
-    EXPECT_EQ(sugo(st, G1, H1, 500, 3000), "");
-    st.asztal.clear();
-    st.takart = true;
-    EXPECT_EQ(sugo(st, G1, H1, 500, 2000), "");
-    st.takart = false;
-    st.talonszam = 0;
-    EXPECT_EQ(sugo(st, G1, H1, 500, 2000), "");
-    EXPECT_EQ(sugo(st, G1, H1, 500, 2500), "");
-    // The hand and the piles answer all the same.
-    EXPECT_EQ(sugo(st, G1, H1, 2400, kSor1), "Piros ász választása ");
-    EXPECT_EQ(sugo(st, G1, H1, 400, 500), "Vitt lapok értéke: 0   Bemondás: 0 ");
+TEST(HitAreas, TrumpTalonAndPiles) {
+    // A point just inside the top left or the bottom right corner, and its neighbours outside.
+    const auto adu = [](float x, float y) { return aduTerulet(G1, 4920, x, y); };
+    const auto talon9 = [](float x, float y) { return talonTerulet(G1, 4920, 9, x, y); };
+    const auto talon1 = [](float x, float y) { return talonTerulet(G1, 4920, 1, x, y); };
+    const auto gepe = [](float x, float y) { return vittTerulet(G1, 4920, kGep, 0, x, y); };
+    const auto jatekose = [](float x, float y) { return vittTerulet(G1, 4920, kJatekos, 4, x, y); };
+    const struct { bool (*terulet)(float, float); float x, y, dx, dy; } esetek[] = {
+        {adu, 308, 1846, -0.5f, -1},  // the upper half only: 307.5 < X < 1049.3, 1845 < Y < 2460
+        {adu, 1049, 2459.5f, 0.5f, 0.5f},
+        {talon9, 119, 2515, -1, -1},  // 118 < X < 1348, 2514 < Y < 3255.8
+        {talon9, 1347.5f, 3255.5f, 0.5f, 0.5f},
+        {talon1, 103, 2467, -1, -1},  // 102 < X < 1332, 2466 < Y < 3207.8
+        {talon1, 1331.5f, 3207.5f, 0.5f, 0.5f},
+        {gepe, 101, 121, -1, -1},  // empty: 100 < X < 841.8, 120 < Y < 1350
+        {gepe, 841.5f, 1349.5f, 0.5f, 0.5f},
+        {jatekose, 125, 3563, -1, -1},  // four cards: 124 < X < 865.8, 3562 < Y < 4792
+        {jatekose, 865.5f, 4791.5f, 0.5f, 0.5f},
+    };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(testing::Message() << "area " << &e - esetek << " at " << e.x << "," << e.y);
+        EXPECT_TRUE(e.terulet(e.x, e.y));
+        EXPECT_FALSE(e.terulet(e.x + e.dx, e.y));
+        EXPECT_FALSE(e.terulet(e.x, e.y + e.dy));
+    }
 }
 
 }  // namespace

@@ -1,253 +1,163 @@
-// Releasing the mouse button over the table, with real mouse events on a window whose table is
-// 540 x 360 pixels (8100 x 5400 twips): L 2700, S 450, h 1350, w ~814.2, so every strip edge
-// falls on a whole pixel.
+// The table under real mouse events: hints and releases on a table of 540 x 360 pixels (8100 x
+// 5400 twips: L 2700, S 450, w ~814.2, hand row from pixel 264 to 353), and a whole match.
 
 #include <gtest/gtest.h>
 
-#include "table_harness.h"
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <random>
+
+#include "table/form1.h"
+#include "table/table_widget.h"
 
 namespace tarolas::test {
 namespace {
 
-constexpr int kSor = 300;  // a pixel row inside the hand row (3950, 5300) twips
-
-// Nine cards in the talon, the Tök ász turned up, the player to lead.
-Allas nyito() {
-    Allas a;
-    a.gep = {12, 13, 14, 15, 21};
-    a.jatekos = {11, 22, 23, 24, 25};
-    a.adulap = 31;
-    return a;
-}
-
-class Pointer : public ::testing::Test {
-protected:
-    void SetUp() override {
-        elokeszit(f, 540, 360);
-        ASSERT_EQ(f.Picture3->size(), QSize(540, 360));
+// The window on a 540 x 360 table, its message boxes answered "Nem" at once, their texts kept.
+struct Ablak : Form1 {
+    std::vector<std::string> uzenetek;
+    Ablak() {
+        Timer1->setInterval(1);
+        show();
+        resize(width() + 540 - Picture3->width(), height() + 360 - Picture3->height());
+        EXPECT_TRUE(QTest::qWaitFor([this] { return Picture3->size() == QSize(540, 360); }));
     }
-    void TearDown() override { EXPECT_TRUE(f.st().mindenLapMegvan()); }
-
-    // A release that must leave the game exactly as it was.
-    void semmi(int x, int y, Qt::MouseButton b = Qt::LeftButton) {
-        const Kep elotte(f.st());
-        katt(f, x, y, b);
-        EXPECT_TRUE(Kep(f.st()) == elotte) << "release at " << x << "," << y;
+    void katt(int x, int y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(Picture3, b, {}, QPoint(x, y)); }
+    MsgResult messageBox(const std::string& szoveg, MsgButtons, bool) override {
+        uzenetek.push_back(szoveg);
+        return MsgResult::No;
     }
-
-    Form1 f;
-    Valaszolo valaszolo;
+    // A left release that runs `kozben` on every tick of the pauses of the move it starts.
+    void kattKozben(int x, int y, const std::function<void()>& kozben) {
+        QObject o;
+        connect(Timer1, &QTimer::timeout, &o, kozben);
+        katt(x, y);
+    }
 };
 
-TEST_F(Pointer, StripEdgesOfOverlappingCards) {
-    ASSERT_EQ(f.geometria().kezkezdet, 2700);
-    ASSERT_EQ(f.geometria().laptavolsag, 450);
-    beallit(f, nyito());
-    semmi(180, kSor);  // X = L
-    semmi(210, kSor);  // X = L + S
-    semmi(211, 263);   // just above the row (Y 3945)
-    katt(f, 211, kSor);
-    EXPECT_TRUE(kijatszva(f.st(), 22));
-    EXPECT_TRUE(kezben(f.st(), 11));
+enum Hely { Nyit, Also, Valasz, Takart, Gepe };
+
+// Nine cards in the talon, the Tök ász turned up, the player to lead; from `Also` on the player
+// holds the Tök alsó; `Valasz`: the computer has led the Makk ász; `Takart`: the talon is closed.
+void allas(Form1& f, Hely mi) {
+    const Kartya d = mi == Nyit ? 24 : 35, g = mi == Valasz ? 0 : 21, t = mi == Valasz ? 21 : 0;
+    GameState& st = f.jatek().st;
+    st = GameState{};
+    st.kezek = {{{12, 13, 14, 15, g}, {11, 22, 45, d, 25}}};
+    st.kiadottlapok = {12, 13, 14, 15, 21, 11, 22, 45, d, 25, 31};
+    st.asztal = t ? Lista{t} : Lista{};
+    std::tie(st.talonszam, st.adulap, st.adu, st.tet, st.soron) = std::tuple(9, 31, 3, t, mi == Gepe ? kGep : kJatekos);
+    st.takart = mi == Takart;
+    st.bemondas = {20, 40};
+    f.ujrarajzol();
 }
 
-TEST_F(Pointer, LastSlotOffersItsWholeCard) {
-    beallit(f, nyito());
-    semmi(355, kSor);  // 5325 > L + 4S + w
-    katt(f, 354, kSor);
-    EXPECT_TRUE(kijatszva(f.st(), 25));
+bool kezben(const GameState& st, Kartya c) { return std::ranges::count(st.kezek[kJatekos], c) > 0; }
+
+TEST(Pointer, HintsAndReleases) {
+    Ablak f;
+    // The hint on moving to a point, then a release there, with `tartva` held down meanwhile.
+    // `ki`: the card that leaves the hand; a row with neither `ki` nor `takart` must change nothing.
+    const struct { Hely hely; int x, y; Qt::MouseButton b; const char* hint; Kartya ki = 0, adulap = 31;
+                   bool takart = false; Qt::MouseButton tartva = Qt::NoButton; } esetek[] = {
+        {Also, 211, 300, Qt::LeftButton, "Makk tíz választása ", 22},  // just right of L + S: slot 1
+        {Also, 50, 160, Qt::LeftButton, "Talon alján levő lap cseréje adu alsóra ", 35, 35},  // upper half
+        {Also, 50, 190, Qt::LeftButton, "A talon letakarása ", 0, 31, true},
+        {Nyit, 210, 300, Qt::LeftButton, ""},  // X = L + S
+        {Nyit, 220, 300, Qt::RightButton, "Makk tíz választása "},
+        {Nyit, 220, 300, Qt::MiddleButton, "Makk tíz választása "},
+        {Nyit, 50, 160, Qt::LeftButton, "Talon alján levő lap cseréje adu alsóra "},  // no alsó: a message
+        {Nyit, 30, 50, Qt::LeftButton, "Vitt lapok értéke: 0   Bemondás: 20 "},
+        {Nyit, 30, 300, Qt::LeftButton, "Vitt lapok értéke: 0   Bemondás: 40 "},
+        {Nyit, 400, 100, Qt::LeftButton, ""},
+        {Nyit, 220, 300, Qt::LeftButton, "", 0, 31, false, Qt::RightButton},  // the hint stays as it was
+        {Valasz, 50, 160, Qt::LeftButton, ""},
+        {Valasz, 50, 190, Qt::LeftButton, ""},
+        {Takart, 50, 160, Qt::LeftButton, ""},
+        {Takart, 50, 190, Qt::LeftButton, ""},
+        {Gepe, 220, 300, Qt::LeftButton, ""},  // the computer's turn: the hint stays as it was
+    };
+    const GameState& st = f.st();
+    auto kep = [&st] { return std::tuple(st.kezek, st.asztal, st.kiadottlapok, st.adulap, st.takart); };
+    for (const auto& e : esetek) {
+        SCOPED_TRACE(testing::Message() << "row " << &e - esetek << ", at " << e.x << "," << e.y);
+        allas(f, e.hely);
+        if (e.tartva) QTest::mousePress(f.Picture3, e.tartva, {}, QPoint(400, 100));
+        QTest::mouseMove(f.Picture3, QPoint(e.x, e.y));
+        EXPECT_EQ(f.statusText(2).toStdString(), e.hint);
+        const auto elotte = kep();
+        f.katt(e.x, e.y, e.b);
+        if (e.tartva) QTest::mouseRelease(f.Picture3, e.tartva, {}, QPoint(400, 100));
+        if (e.ki == 0 && !e.takart)
+            EXPECT_TRUE(kep() == elotte);
+        else
+            EXPECT_TRUE(kezben(st, 11) && !kezben(st, e.ki) && st.adulap == e.adulap && st.takart == e.takart &&
+                        st.soron == kJatekos && st.mindenLapMegvan());
+    }
+    EXPECT_EQ(f.uzenetek, std::vector<std::string>{"Csak adu alsóra tudod a talon alján levő lapot kicserélni."});
 }
 
-TEST_F(Pointer, EmptySlotsPassTheReleaseToTheCardOnTheLeft) {
-    Allas a = nyito();
-    a.jatekos = {11, 0, 23, 24, 25};
-    a.jatekosvitt = {22, 32};
-    beallit(f, a);
-    semmi(235, kSor);  // 3525: beyond slot 0's card (L + w ~ 3514)
-    katt(f, 234, kSor);
-    EXPECT_TRUE(kijatszva(f.st(), 11));
-
-    // An empty slot 0 ends the search at once.
-    a.jatekos = {0, 11, 23, 24, 25};
-    beallit(f, a);
-    semmi(195, kSor);
-}
-
-TEST_F(Pointer, GapBetweenCards) {
-    // 540 x 180 pixels: w ~407.1 against a step of 450, a 43-twip gap after each card.
-    asztalMeret(f, 540, 180);
-    ASSERT_EQ(f.Picture3->height(), 180);
-    beallit(f, nyito());
-    constexpr int sor = 150;  // row (1925, 2600)
-    semmi(208, sor);
-    semmi(209, sor);
-    semmi(210, sor);
-    katt(f, 207, sor);
-    EXPECT_TRUE(kijatszva(f.st(), 11));
-}
-
-TEST_F(Pointer, ExchangeWithTheTrumpAlso) {
-    Allas a = nyito();
-    a.jatekos = {11, 22, 23, 35, 25};
-    beallit(f, a);
-    semmi(50, 180);  // Y = H/2: the half under the talon
-    semmi(50, 182);
-    katt(f, 50, 160);
-    EXPECT_EQ(f.st().kezek[kJatekos][3], 31);
-    EXPECT_EQ(f.st().adulap, 35);
-    EXPECT_EQ(f.st().soron, kJatekos);
-    EXPECT_FALSE(f.st().tarolashato);
-    EXPECT_TRUE(f.st().asztal.empty());
-    EXPECT_TRUE(valaszolo.szovegek.isEmpty());
-}
-
-TEST_F(Pointer, ExchangeWithoutTheTrumpAlsoOnlyTellsWhy) {
-    beallit(f, nyito());
-    semmi(50, 160);
-    ASSERT_EQ(valaszolo.szovegek.size(), 1);
-    EXPECT_EQ(valaszolo.szovegek[0], QStringLiteral("Csak adu alsóra tudod a talon alján levő lapot kicserélni."));
-}
-
-TEST_F(Pointer, ClosingAreaFollowsTheTalon) {
-    // Nine cards: 118 < X, 2754 < Y. A point at (105, 2715) twips is off the top card.
-    beallit(f, nyito());
-    semmi(7, 181);
-    katt(f, 50, 190);
-    EXPECT_TRUE(f.st().takart);
-    EXPECT_FALSE(f.st().tarolashato);
-    EXPECT_EQ(f.st().soron, kJatekos);
-
-    // One card: 102 < X, 2706 < Y, and the same point closes.
-    Allas a = nyito();
-    a.gepvitt = {32, 33, 34, 35};
-    a.jatekosvitt = {41, 42, 43, 44};
-    beallit(f, a);
-    ASSERT_EQ(f.st().talonszam, 1);
-    semmi(6, 181);
-    katt(f, 7, 181);
-    EXPECT_TRUE(f.st().takart);
-}
-
-TEST_F(Pointer, NoExchangeNorClosingUnlessLeadingWithTheTalonOpen) {
-    Allas a = nyito();
-    a.jatekos = {11, 22, 23, 35, 25};
-    a.gep = {12, 13, 14, 15, 0};
-    a.asztal = {21};  // the computer has led
-    beallit(f, a);
-    semmi(50, 160);
-    semmi(50, 190);
-
-    a = nyito();
-    a.jatekos = {11, 22, 23, 35, 25};
-    beallit(f, a);
-    katt(f, 50, 190);
-    ASSERT_TRUE(f.st().takart);
-    semmi(50, 160);  // the trump card is turned down now
-    semmi(50, 190);
-
-    // Talon used up.
-    a = nyito();
-    a.adulap = 0;
-    a.adu = 3;
-    a.gepvitt = {31, 32, 33, 34, 35};
-    a.jatekosvitt = {41, 42, 43, 44, 45};
-    beallit(f, a);
-    ASSERT_EQ(f.st().talonszam, 0);
-    semmi(50, 160);
-    semmi(50, 190);
-}
-
-TEST_F(Pointer, OnlyTheLeftButtonAloneActs) {
-    beallit(f, nyito());
-    semmi(220, kSor, Qt::RightButton);
-    semmi(220, kSor, Qt::MiddleButton);
-    // Left released while the right one is still down.
-    QTest::mousePress(f.Picture3, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-    semmi(220, kSor);
-    QTest::mouseRelease(f.Picture3, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-    // Not the player's turn.
-    f.jatek().st.soron = kGep;
-    semmi(220, kSor);
-}
-
-TEST_F(Pointer, ReleasesDuringTheTrickAreDropped) {
-    // The player answers; during the evaluation's pauses further releases hit the table.
-    Allas a = nyito();
-    a.gep = {12, 13, 14, 15, 0};
-    a.asztal = {21};
-    beallit(f, a);
-    int probak = 0;
-    QObject kozben;
-    QObject::connect(f.Timer1, &QTimer::timeout, &kozben, [&] {
-        ++probak;
-        katt(f, 241, kSor);  // slot 2
-        katt(f, 50, 190);    // the talon
-    });
-    katt(f, 181, kSor);  // answers with slot 0
-    EXPECT_GT(probak, 0);
-    EXPECT_TRUE(kijatszva(f.st(), 11));
-    EXPECT_TRUE(kezben(f.st(), 23));
-    EXPECT_FALSE(f.st().takart);
-    EXPECT_FALSE(f.busy());
-}
-
-TEST_F(Pointer, ButtonsShownBeforeTheDrawDoNothing) {
-    // The player takes the computer's Makk ász with a trump and holds the Piros marriage: "20"
-    // appears while the trick is still being played out.
-    Allas a = nyito();
-    a.gep = {12, 15, 22, 23, 0};
-    a.jatekos = {35, 13, 14, 24, 25};
-    a.asztal = {21};
-    beallit(f, a);
-    int kattok = 0;
-    QObject kozben;
-    QObject::connect(f.Timer1, &QTimer::timeout, &kozben, [&] {
-        for (QPushButton* b : f.Command1) {
-            if (b->isVisible()) {
-                ++kattok;
-                QTest::mouseClick(b, Qt::LeftButton);
-            }
-        }
-    });
-    katt(f, 181, kSor);
-    EXPECT_GT(kattok, 0);
-    EXPECT_EQ(f.st().bemondas[kJatekos], 0);
-    EXPECT_FALSE(f.st().husz);
-    EXPECT_TRUE(valaszolo.szovegek.isEmpty());
-    EXPECT_TRUE(f.Command1[2]->isVisible());
-}
-
-TEST_F(Pointer, NewMatchAndQuitWaitForTheRunningMove) {
-    beallit(f, nyito());
+TEST(Pointer, ReleasesButtonsAndNewMatchWaitForTheRunningMove) {
+    Ablak f;
+    // The player trumps the led Makk ász holding the Piros marriage: "20" shows mid-trick.
+    allas(f, Valasz);
+    f.jatek().st.kezek = {{{12, 15, 22, 23, 0}, {35, 13, 14, 24, 25}}};
+    f.jatek().st.kiadottlapok = {12, 15, 22, 23, 21, 35, 13, 14, 24, 25, 31};
     f.jatek().st.egyseg = {3, 4};
-    bool elso = true;
-    QObject kozben;
-    QObject::connect(f.Timer1, &QTimer::timeout, &kozben, [&] {
-        if (!elso) return;
-        elso = false;
-        ASSERT_TRUE(f.busy());
+    int gombok = 0;
+    f.kattKozben(181, 300, [&] {
+        f.katt(241, 300);  // slot 2
+        f.katt(50, 190);   // the talon
+        for (QPushButton* b : f.Command1) {
+            gombok += b->isVisible();
+            if (b->isVisible()) QTest::mouseClick(b, Qt::LeftButton);
+        }
         f.ujjatek->trigger();
-        EXPECT_EQ(f.st().egyseg[1], 4);  // nothing reset under the running move
     });
-    katt(f, 181, kSor);
-    EXPECT_TRUE(kijatszva(f.st(), 11));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f.st().talonszam == 9; }));
-    EXPECT_EQ(f.st().egyseg, (std::array<std::int16_t, 2>{0, 0}));
-    EXPECT_TRUE(f.st().gepvittlapok.empty() && f.st().jatekosvittlapok.empty());
+    const GameState& st = f.st();
+    EXPECT_TRUE(gombok > 0 && !kezben(st, 35) && kezben(st, 14) && f.Command1[2]->isVisible());
+    EXPECT_TRUE(!st.takart && !st.husz && st.bemondas[kJatekos] == 40 && f.uzenetek.empty() && st.egyseg[1] == 4);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return st.egyseg[1] == 0; }));  // the new match comes after the move
+}
 
-    beallit(f, nyito());
-    elso = true;
-    QObject::disconnect(f.Timer1, nullptr, &kozben, nullptr);
-    QObject::connect(f.Timer1, &QTimer::timeout, &kozben, [&] {
-        if (!elso) return;
-        elso = false;
+TEST(Pointer, QuitAndCloseWaitForTheRunningMove) {
+    Ablak f;
+    allas(f, Nyit);
+    f.kattKozben(181, 300, [&] {
         f.kilep->trigger();
         f.close();
         EXPECT_TRUE(f.isVisible());
     });
-    katt(f, 181, kSor);
-    EXPECT_FALSE(elso);
+    EXPECT_EQ(f.st().gepvittlapok.size() + f.st().jatekosvittlapok.size(), 2u);  // the trick ran to its end
     EXPECT_TRUE(QTest::qWaitFor([&] { return !f.isVisible(); }));
+}
+
+TEST(WholeMatch, PlayedWithTheMouseAloneUntilTheMatchOverQuestion) {
+    Ablak f;
+    std::mt19937 rng(20240611);
+    QTest::mouseClick(f.menuBar(), Qt::LeftButton, {}, f.menuBar()->actionGeometry(f.fajl->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.fajl));
+    QTest::mouseClick(f.fajl, Qt::LeftButton, {}, f.fajl->actionGeometry(f.ujjatek).center());
+    auto vege = [&] { return !f.uzenetek.empty() && f.uzenetek.back().ends_with("Akarsz még egyet játszani?"); };
+    for (int lepes = 0; !vege() && lepes < 20000; ++lepes) {
+        const GameState& st = f.st();
+        ASSERT_TRUE(!f.busy() && st.mindenLapMegvan() && st.soron == kJatekos && st.asztal.size() <= 1);
+        // A marriage or "Kész" when offered, else a card: just right of its strip's left edge.
+        const int gomb = std::uniform_int_distribution<int>(1, 3)(rng);
+        if (f.Command1[gomb]->isVisible()) {
+            QTest::mouseClick(f.Command1[gomb], Qt::LeftButton);
+            continue;
+        }
+        int j = std::uniform_int_distribution<int>(0, 4)(rng);
+        while (st.kezek[kJatekos][j] == 0) j = (j + 1) % 5;
+        f.katt(static_cast<int>((f.geometria().kezkezdet + j * f.geometria().laptavolsag) / kTwipPerPixel) + 1,
+               static_cast<int>((f.Picture3->scaleHeight() - 100 - f.geometria().lapmagassag / 2) / kTwipPerPixel));
+    }
+    ASSERT_TRUE(vege());
+    // Declined: back to idle, nothing dealt.
+    EXPECT_TRUE(f.st().soron == 0 && f.st().talonszam == 20 && f.st().mindenLapMegvan() && !f.busy());
 }
 
 }  // namespace
