@@ -15,18 +15,16 @@ struct FakePlatform : Platform {
     int redraws = 0;
     int pauses = 0;
     int events = 0;
-    int buttonUpdates = 0;
     std::vector<std::array<std::int16_t, 2>> shown;  // felfordito calls
     std::vector<std::string> messages;
     std::vector<bool> messageIcons;
     std::deque<MsgResult> answers;  // for Yes/No boxes; No when empty
     std::array<std::string, 3> status;
     std::array<bool, 4> buttons{};
-    int focus = 0;
 
     void ujrarajzol() override { ++redraws; }
     void felfordito(std::array<std::int16_t, 2> f) override { shown.push_back(f); }
-    void gombbeallito() override { ++buttonUpdates; }
+    void gombbeallito() override {}
     void varakozas() override { ++pauses; }
     void doEvents() override { ++events; }
     MsgResult messageBox(const std::string& text, MsgButtons b, bool icon) override {
@@ -40,17 +38,12 @@ struct FakePlatform : Platform {
     }
     void setStatusText(int panel, const std::string& text) override { status.at(panel) = text; }
     void setButtonVisible(int index, bool visible) override { buttons.at(index) = visible; }
-    void focusTable() override { ++focus; }
+    void focusTable() override {}
 };
 
 // Numbers from a list, then from the ordinary source.
 struct ScriptedRandom : RandomSource {
     std::deque<float> numbers;
-    int reseeds = 0;
-    void reseedFromClock() override {
-        ++reseeds;
-        RandomSource::reseedFromClock();
-    }
     float next() override {
         if (numbers.empty()) return RandomSource::next();
         const float r = numbers.front();
