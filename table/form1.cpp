@@ -17,7 +17,7 @@
 #include "windows/rules_window.h"
 
 namespace {
-// The design's sizes are in twips; widgets are placed in logical pixels.
+// Window sizes are kept in twips; widgets are placed in logical pixels.
 constexpr int px(int twips) { return twips / tarolas::kTwipPerPixel; }
 
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
