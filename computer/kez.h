@@ -1,8 +1,7 @@
 #pragma once
 
-// What the computer looks at in its own hand: marriages and the choice of one card among those a
-// rule allows. Both of its procedures scan the five slots the same way, empty slots matching
-// nothing.
+// What the computer looks at in its own hand: where a marriage lies, and the choice of one card
+// among those a rule allows. Empty slots match nothing.
 
 #include <array>
 
@@ -11,24 +10,6 @@
 namespace tarolas::gep {
 
 using Kez = std::array<Kartya, 5>;
-
-// The király and felső held, by suit digit (index 0 unused).
-struct Parok {
-    std::array<bool, 5> felsok{};
-    std::array<bool, 5> kiralyok{};
-
-    bool megvan(int szin) const { return felsok[szin] && kiralyok[szin]; }
-};
-
-inline Parok parokat(const Kez& kez) {
-    Parok p;
-    for (Kartya c : kez) {
-        if (c == 0) continue;
-        if (rangja(c) == Felso) p.felsok[szinje(c)] = true;
-        if (rangja(c) == Kiraly) p.kiralyok[szinje(c)] = true;
-    }
-    return p;
-}
 
 // The two slots of the marriage in one suit, lower slot first.
 inline std::array<std::int16_t, 2> parhelyei(const Kez& kez, int szin) {

@@ -22,7 +22,7 @@ void Jatek::computerhiv() {
     }
 
     // One announcement a lead: 40 before 20, the 20s in suit order.
-    const gep::Parok parok = gep::parokat(kez);
+    const Parok parok = parokat(kez);
     std::array<std::int16_t, 2> parhelyek{};
     int bemondott = 0;
     if (parok.megvan(st.adu)) {

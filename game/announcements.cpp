@@ -7,15 +7,11 @@ std::array<bool, 4> offeredButtons(const GameState& st) {
     if (!st.asztal.empty() || st.soron != kJatekos) return lathato;
 
     lathato[0] = st.tarolashato;
-    std::array<bool, 5> felsok{}, kiralyok{};
-    for (Kartya c : st.kezek[kJatekos]) {
-        if (rangja(c) == Felso) felsok[szinje(c)] = true;
-        else if (rangja(c) == Kiraly) kiralyok[szinje(c)] = true;
-    }
+    const Parok parok = parokat(st.kezek[kJatekos]);
     // A marriage already announced waits for its lead; no second one before that.
     if (!st.husz && !st.negyven) {
         for (int s = 1; s <= 4; ++s)
-            if (felsok[s] && kiralyok[s]) lathato[s == st.adu ? 1 : 2] = true;
+            if (parok.megvan(s)) lathato[s == st.adu ? 1 : 2] = true;
     }
     lathato[3] = st.bemondas[kJatekos] + pontosszeg(st.jatekosvittlapok) >= 66;
     return lathato;
@@ -34,21 +30,17 @@ void Jatek::Command1_Click(int index) {
         st.tarolas[kJatekos] = true;
         break;
     case 1:
-        platform_.setButtonVisible(2, false);
-        platform_.messageBox("Bemondtad a Negyvenet!\rA bemondásban szereplő felsőt vagy királyt kell hívnod.",
+    case 2: {
+        const bool negyven = index == 1;
+        platform_.setButtonVisible(negyven ? 2 : 1, false);  // one marriage a lead
+        platform_.messageBox(std::string(negyven ? "Bemondtad a Negyvenet!" : "Bemondtad a Huszat!") +
+                                 "\rA bemondásban szereplő felsőt vagy királyt kell hívnod.",
                              MsgButtons::Ok, false);
-        st.bemondas[kJatekos] = static_cast<std::int16_t>(st.bemondas[kJatekos] + 40);
-        st.negyven = true;
+        st.bemondas[kJatekos] = static_cast<std::int16_t>(st.bemondas[kJatekos] + (negyven ? 40 : 20));
+        (negyven ? st.negyven : st.husz) = true;
         hazassag = true;
         break;
-    case 2:
-        platform_.setButtonVisible(1, false);
-        platform_.messageBox("Bemondtad a Huszat!\rA bemondásban szereplő felsőt vagy királyt kell hívnod.",
-                             MsgButtons::Ok, false);
-        st.bemondas[kJatekos] = static_cast<std::int16_t>(st.bemondas[kJatekos] + 20);
-        st.husz = true;
-        hazassag = true;
-        break;
+    }
     case 3:
         vege(kJatekos);
         break;

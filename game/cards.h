@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,23 @@ constexpr int pontertek(int rang) {
     return rang >= 1 && rang <= 5 ? ertek[rang] : 0;
 }
 
+
+// The király and felső a hand holds, by suit digit (index 0 unused); empty slots mark nothing.
+struct Parok {
+    std::array<bool, 5> felsok{};
+    std::array<bool, 5> kiralyok{};
+
+    bool megvan(int szin) const { return felsok[szin] && kiralyok[szin]; }
+};
+
+constexpr Parok parokat(const std::array<Kartya, 5>& kez) {
+    Parok p;
+    for (Kartya c : kez) {
+        if (rangja(c) == Felso) p.felsok[szinje(c)] = true;
+        if (rangja(c) == Kiraly) p.kiralyok[szinje(c)] = true;
+    }
+    return p;
+}
 
 // Points of a list of captured cards.
 std::int32_t pontosszeg(const Lista& lapok);

@@ -7,14 +7,9 @@ namespace {
 // After a 20 or 40 the player must lead the király or felső of a marriage it holds: any non-trump
 // marriage for a 20, the trump marriage for a 40. Refused silently, the announcement said it all.
 bool hazassagbolHiv(GameState& st, Kartya lap) {
-    std::array<bool, 5> felsok{}, kiralyok{};
-    for (Kartya c : st.kezek[kJatekos]) {
-        if (rangja(c) == Felso) felsok[szinje(c)] = true;
-        if (rangja(c) == Kiraly) kiralyok[szinje(c)] = true;
-    }
     const int s = szinje(lap);
     const int r = rangja(lap);
-    if (!felsok[s] || !kiralyok[s]) return false;
+    if (!parokat(st.kezek[kJatekos]).megvan(s)) return false;
     if (r != Felso && r != Kiraly) return false;
     if (s != st.adu && st.husz) {
         st.husz = false;
