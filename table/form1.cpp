@@ -46,7 +46,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     StatusBar1 = statusBar();
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(true);
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < panel_.size(); ++i) {
         panel_[i] = new QLabel(StatusBar1);
         panel_[i]->setObjectName(QStringLiteral("panel%1").arg(i + 1));
         panel_[i]->setTextFormat(Qt::PlainText);
@@ -54,6 +54,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     panel_[0]->setMinimumWidth(px(2400));
     StatusBar1->addWidget(panel_[0], 0);
     StatusBar1->addWidget(panel_[1], 1);
+    // The match score, at the right end; empty while no match is on.
+    StatusBar1->addPermanentWidget(panel_[2], 0);
 
     Picture3 = new TableWidget(this);
     setCentralWidget(Picture3);
@@ -93,6 +95,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     Picture3->setMinimumSize(0, 0);
     resize(px(6915), px(5220) + menuBar()->sizeHint().height());
 
+    billentyuzet();
     Form_Load();
 }
 
@@ -105,7 +108,10 @@ void Form1::Form_Load() {
 void Form1::jatekban(const std::function<void()>& eljaras) {
     ++busy_;
     eljaras();
-    if (--busy_ == 0) halasztottak();
+    if (--busy_ == 0) {
+        frissSugo();
+        halasztottak();
+    }
 }
 
 void Form1::halasztottak() {
@@ -170,6 +176,8 @@ void Form1::Command1_Click(int index) {
 void Form1::doEvents() { QCoreApplication::processEvents(); }
 
 tarolas::MsgResult Form1::messageBox(const std::string& text, tarolas::MsgButtons buttons, bool informationIcon) {
+    // The units may have changed just before the box that tells of them.
+    setStatusText(3, tarolas::allasSzoveg(st()));
     QMessageBox box(this);
     box.setWindowTitle(QString::fromUtf8(tarolas::kCim));
     // The score sheet's TAB columns become a table; everything else is plain text.
@@ -189,10 +197,12 @@ tarolas::MsgResult Form1::messageBox(const std::string& text, tarolas::MsgButton
 }
 
 void Form1::setStatusText(int panel, const std::string& text) {
-    if (panel == 1 || panel == 2) panel_[panel - 1]->setText(qs(text));
+    if (panel >= 1 && panel <= 3) panel_[static_cast<std::size_t>(panel - 1)]->setText(qs(text));
 }
 
-QString Form1::statusText(int panel) const { return (panel == 1 || panel == 2) ? panel_[panel - 1]->text() : QString(); }
+QString Form1::statusText(int panel) const {
+    return panel >= 1 && panel <= 3 ? panel_[static_cast<std::size_t>(panel - 1)]->text() : QString();
+}
 
 void Form1::setButtonVisible(int index, bool visible) {
     if (index >= 0 && index < 4) Command1[index]->setVisible(visible);

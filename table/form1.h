@@ -10,6 +10,7 @@
 #include "card_images.h"
 #include "game/jatek.h"
 #include "layout.h"
+#include "spoken_text.h"
 
 class QAction;
 class QLabel;
@@ -56,6 +57,9 @@ public:
     void Command1_Click(int index);
     void Picture3_MouseUp(int button, int shift, float x, float y);
     void Picture3_MouseMove(int button, int shift, float x, float y);
+    // A key on the table: moves the selection, or releases at the selected card, the trump
+    // card or the talon; true when the key is one of these.
+    bool Picture3_KeyDown(int key);
     void Timer1_Timer();
 
     // tarolas::Platform
@@ -69,7 +73,9 @@ public:
     void setButtonVisible(int index, bool visible) override;
     void focusTable() override;
 
-    QString statusText(int panel) const;
+    QString statusText(int panel) const;  // panel 1, 2, or 3 (the score)
+    // The player's hand slot the keyboard selects, -1 for none.
+    int kivalasztott() const { return kivalasztott_; }
     // A game procedure is running (possibly suspended in a pause or a message box).
     bool busy() const { return busy_ > 0; }
 
@@ -82,13 +88,20 @@ private:
     void jatekban(const std::function<void()>& eljaras);
     void halasztottak();
     void rajzol(const std::array<std::int16_t, 2>* felfordit);
+    void billentyuzet();                // keys, mnemonics and tab order, set up once
+    void kivalasztasMutatasa();         // the selection's mark and focused child after a change
+    void frissSugo();                   // panel 2 for where the pointer or the selection is now
+    void allapotKozles(const std::array<std::int16_t, 2>* felfordit);  // announcements and score
 
     tarolas::RandomSource random_;
     tarolas::Jatek jatek_;
     tarolas::Geometria geo_;
     QSize lapmeret_;      // card size the picture cache holds, logical pixels
     qreal lapdpr_ = 0;    // and its device pixel ratio
-    std::array<QLabel*, 2> panel_{};
+    std::array<QLabel*, 3> panel_{};
+    int kivalasztott_ = -1;      // the keyboard's hand slot
+    bool billentyuvel_ = false;  // a key was used after the last pointer move
+    tarolas::Nyom nyom_;         // the state as last shown, for the announcements
     QEventLoop* varakozo_ = nullptr;
     int szamlalo_ = 0;     // ticks of the running pause
     bool letelt_ = true;   // the running pause is over

@@ -72,11 +72,11 @@ bool vittTerulet(const Geometria& g, float H, int oldal, int darab, float x, flo
     return y > alja - h && y < alja;
 }
 
-namespace {
-std::string vittSzoveg(const Lista& vitt, std::int16_t bemondas) {
-    return "Vitt lapok értéke: " + std::to_string(pontosszeg(vitt)) + "   Bemondás: " + std::to_string(bemondas) + " ";
+std::string vittSugo(const GameState& st, int oldal) {
+    const Lista& vitt = oldal == kGep ? st.gepvittlapok : st.jatekosvittlapok;
+    return "Vitt lapok értéke: " + std::to_string(pontosszeg(vitt)) + "   Bemondás: " +
+           std::to_string(st.bemondas[static_cast<std::size_t>(oldal)]) + " ";
 }
-}  // namespace
 
 std::string sugo(const GameState& st, const Geometria& g, float H, float x, float y) {
     std::string szoveg;
@@ -88,8 +88,8 @@ std::string sugo(const GameState& st, const Geometria& g, float H, float x, floa
     }
     const int u0 = static_cast<int>(st.gepvittlapok.size());
     const int u1 = static_cast<int>(st.jatekosvittlapok.size());
-    if (vittTerulet(g, H, kGep, u0, x, y)) szoveg = vittSzoveg(st.gepvittlapok, st.bemondas[kGep]);
-    if (vittTerulet(g, H, kJatekos, u1, x, y)) szoveg = vittSzoveg(st.jatekosvittlapok, st.bemondas[kJatekos]);
+    if (vittTerulet(g, H, kGep, u0, x, y)) szoveg = vittSugo(st, kGep);
+    if (vittTerulet(g, H, kJatekos, u1, x, y)) szoveg = vittSugo(st, kJatekos);
     return szoveg;
 }
 

@@ -36,6 +36,9 @@ bool talonTerulet(const Geometria& g, float H, int talonszam, float x, float y);
 // The top card of a captured pile of `darab` cards (side 0 top left, side 1 bottom left).
 bool vittTerulet(const Geometria& g, float H, int oldal, int darab, float x, float y);
 
+// The hint over a side's captured pile: its card points and its announcements.
+std::string vittSugo(const GameState& st, int oldal);
+
 // The status-bar hint for a pointer resting at (x, y), UTF-8; empty over nothing. The trump card
 // and the talon are offered only while the player leads with the talon still in play.
 std::string sugo(const GameState& st, const Geometria& g, float H, float x, float y);

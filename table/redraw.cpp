@@ -10,9 +10,22 @@ void Form1::Form_Resize() {
     ujrarajzol();
 }
 
-void Form1::ujrarajzol() { rajzol(nullptr); }
+void Form1::ujrarajzol() {
+    allapotKozles(nullptr);
+    rajzol(nullptr);
+}
 
-void Form1::felfordito(std::array<std::int16_t, 2> felfordit) { rajzol(&felfordit); }
+void Form1::felfordito(std::array<std::int16_t, 2> felfordit) {
+    allapotKozles(&felfordit);
+    rajzol(&felfordit);
+}
+
+void Form1::allapotKozles(const std::array<std::int16_t, 2>* felfordit) {
+    const std::string hir = tarolas::bejelentes(nyom_, st(), felfordit);
+    nyom_ = tarolas::nyom(st());
+    if (!hir.empty()) Picture3->bejelent(QString::fromStdString(hir));
+    setStatusText(3, tarolas::allasSzoveg(st()));
+}
 
 void Form1::rajzol(const std::array<std::int16_t, 2>* felfordit) {
     const float W = Picture3->scaleWidth();
@@ -56,7 +69,8 @@ void Form1::rajzol(const std::array<std::int16_t, 2>* felfordit) {
     const QTransform twip = QTransform::fromScale(dpr / tw, dpr / tw);
     QPainter p(&kep);
     using Kep = tarolas::FestettLap::Kep;
-    for (const tarolas::FestettLap& lap : tarolas::festettLapok(st(), geo_, W, H, felfordit)) {
+    const std::vector<tarolas::FestettLap> lapok = tarolas::festettLapok(st(), geo_, W, H, felfordit);
+    for (const tarolas::FestettLap& lap : lapok) {
         const QPixmap pm = lap.kep == Kep::Arc       ? pakli.face(lap.kartya, allo, dpr)
                            : lap.kep == Kep::Hatlap ? pakli.back(CardImages::Back::Upright, allo, dpr)
                                                     : pakli.back(CardImages::Back::Crosswise, fekvo, dpr);
@@ -67,4 +81,9 @@ void Form1::rajzol(const std::array<std::int16_t, 2>* felfordit) {
     p.end();
     kep.setDevicePixelRatio(dpr);
     Picture3->update();
+
+    // What screen readers, the selection and the hint make of the new picture.
+    Picture3->setElemek(tarolas::asztalElemei(st(), geo_, H, lapok));
+    kivalasztasMutatasa();
+    frissSugo();
 }

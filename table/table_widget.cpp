@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "layout.h"
+#include "table_accessible.h"
 
 namespace {
 int gombmaszk(Qt::MouseButtons b) {
@@ -45,6 +46,24 @@ void TableWidget::paintEvent(QPaintEvent* e) {
     }
     p.drawPixmap(e->rect(), kep_, QRectF(QPointF(e->rect().topLeft()) * kep_.devicePixelRatio(),
                                          QSizeF(e->rect().size()) * kep_.devicePixelRatio()));
+    if (!jeloloLatszik_) return;
+    // The selection mark in whole device pixels, corners rounded as the cards' are: a dark band
+    // outside a yellow one, so it shows on the green cloth and on a light card face alike.
+    const qreal dpr = devicePixelRatioF();
+    const qreal k = dpr / tarolas::kTwipPerPixel;
+    const int x0 = qRound(jelolo_.x * k), y0 = qRound(jelolo_.y * k);
+    const int x1 = qRound((jelolo_.x + jelolo_.w) * k), y1 = qRound((jelolo_.y + jelolo_.h) * k);
+    const int t = std::max(1, qRound(2 * dpr));
+    p.scale(1 / dpr, 1 / dpr);
+    auto keret = [&](int beljebb, const QColor& szin) {
+        const QRect r(QPoint(x0 + beljebb, y0 + beljebb), QPoint(x1 - 1 - beljebb, y1 - 1 - beljebb));
+        p.fillRect(QRect(r.left(), r.top(), r.width(), t), szin);
+        p.fillRect(QRect(r.left(), r.bottom() - t + 1, r.width(), t), szin);
+        p.fillRect(QRect(r.left(), r.top(), t, r.height()), szin);
+        p.fillRect(QRect(r.right() - t + 1, r.top(), t, r.height()), szin);
+    };
+    keret(0, QColor(20, 20, 20));
+    keret(t, QColor(255, 214, 0));
 }
 
 void TableWidget::resizeEvent(QResizeEvent*) { emit resized(); }
@@ -63,7 +82,68 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* e) {
+    rajta_ = true;
+    mutato_ = e->position();
     const QPointF pos = e->position() * tarolas::kTwipPerPixel;
     emit mouseMove(gombmaszk(e->buttons()), shiftmaszk(e->modifiers()), static_cast<float>(pos.x()),
                    static_cast<float>(pos.y()));
+}
+
+void TableWidget::keyPressEvent(QKeyEvent* e) {
+    const bool plain = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && billentyu && billentyu(e->key())) e->accept();
+    else QWidget::keyPressEvent(e);
+}
+
+void TableWidget::enterEvent(QEnterEvent* e) {
+    rajta_ = true;
+    mutato_ = e->position();
+    QWidget::enterEvent(e);
+}
+
+void TableWidget::leaveEvent(QEvent* e) {
+    rajta_ = false;
+    QWidget::leaveEvent(e);
+}
+
+bool TableWidget::mutatoRajta(float& x, float& y) const {
+    if (!rajta_ || !rect().contains(mutato_.toPoint())) return false;
+    x = static_cast<float>(mutato_.x() * tarolas::kTwipPerPixel);
+    y = static_cast<float>(mutato_.y() * tarolas::kTwipPerPixel);
+    return true;
+}
+
+void TableWidget::setJelolo(const tarolas::Teglalap& hely, bool latszik) {
+    const bool valtozott = latszik != jeloloLatszik_ ||
+                           (latszik && (hely.x != jelolo_.x || hely.y != jelolo_.y || hely.w != jelolo_.w || hely.h != jelolo_.h));
+    jelolo_ = hely;
+    jeloloLatszik_ = latszik;
+    if (valtozott) update();
+}
+
+void TableWidget::setElemek(std::vector<tarolas::AsztalElem> elemek) { elemek_ = std::move(elemek); }
+
+void TableWidget::setKivalasztott(int kivalasztott) {
+    const std::string nev = kivalasztott >= 0 && kivalasztott < static_cast<int>(elemek_.size())
+                                ? elemek_[static_cast<std::size_t>(kivalasztott)].nev
+                                : std::string();
+    // Another card in the selected place is news too.
+    const bool uj = kivalasztott != kivalasztott_ || nev != kivalasztottNev_;
+    kivalasztott_ = kivalasztott;
+    kivalasztottNev_ = nev;
+    if (uj) fokuszJelzes();
+}
+
+void TableWidget::bejelent(const QString& szoveg) {
+    bejelentes_ = szoveg;
+    asztalBejelentes(this);
+}
+
+void TableWidget::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    fokuszJelzes();
+}
+
+void TableWidget::fokuszJelzes() {
+    if (hasFocus()) asztalFokusz(this);
 }

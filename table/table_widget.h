@@ -5,6 +5,11 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "keyboard.h"
+#include "spoken_text.h"
 
 class TableWidget : public QWidget {
     Q_OBJECT
@@ -17,6 +22,24 @@ public:
     float scaleWidth() const;
     float scaleHeight() const;
 
+    // Keys pressed on the table without Ctrl or Alt; true when the key was taken.
+    std::function<bool(int key)> billentyu;
+
+    // Where the pointer rests, in twips, while it is over the table.
+    bool mutatoRajta(float& x, float& y) const;
+
+    // The keyboard selection's mark (twips), drawn over the picture; `latszik` false hides it.
+    void setJelolo(const tarolas::Teglalap& hely, bool latszik);
+
+    // What screen readers are told: the things on the table, the one selected (index into
+    // `elemek`, -1 for none; it becomes the focused child), and the latest announcement.
+    void setElemek(std::vector<tarolas::AsztalElem> elemek);
+    const std::vector<tarolas::AsztalElem>& elemek() const { return elemek_; }
+    int kivalasztottElem() const { return kivalasztott_; }
+    void setKivalasztott(int kivalasztott);
+    void bejelent(const QString& szoveg);
+    const QString& bejelentes() const { return bejelentes_; }
+
 signals:
     void resized();
     void mouseUp(int button, int shift, float x, float y);
@@ -28,7 +51,21 @@ protected:
     bool event(QEvent* e) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void enterEvent(QEnterEvent*) override;
+    void leaveEvent(QEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
 
 private:
+    void fokuszJelzes();
+
     QPixmap kep_;
+    QPointF mutato_;
+    bool rajta_ = false;
+    tarolas::Teglalap jelolo_;
+    bool jeloloLatszik_ = false;
+    std::vector<tarolas::AsztalElem> elemek_;
+    int kivalasztott_ = -1;
+    std::string kivalasztottNev_;
+    QString bejelentes_;
 };

@@ -1,0 +1,120 @@
+#include "spoken_text.h"
+
+#include <algorithm>
+
+#include "game/cards.h"
+#include "hit_areas.h"
+
+namespace tarolas {
+
+namespace {
+Teglalap egyesit(const Teglalap& a, const FestettLap& l) {
+    if (a.w <= 0) return {l.x, l.y, l.w, l.h};
+    const float x0 = std::min(a.x, l.x), y0 = std::min(a.y, l.y);
+    const float x1 = std::max(a.x + a.w, l.x + l.w), y1 = std::max(a.y + a.h, l.y + l.h);
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+Teglalap teglalap(const FestettLap& l) { return {l.x, l.y, l.w, l.h}; }
+
+std::string hintNelkul(std::string s) {
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+}
+
+bool kezeben(const std::array<Kartya, 5>& kez, Kartya c) { return c != 0 && std::ranges::count(kez, c) > 0; }
+}  // namespace
+
+std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, float H,
+                                      const std::vector<FestettLap>& lapok) {
+    // Walk the painted list in its fixed order, taking each group's pictures.
+    std::size_t i = 0;
+    auto vesz = [&](std::size_t n) {
+        const std::size_t tol = std::min(i, lapok.size());
+        i = std::min(i + n, lapok.size());
+        return std::vector<FestettLap>(lapok.begin() + static_cast<std::ptrdiff_t>(tol),
+                                       lapok.begin() + static_cast<std::ptrdiff_t>(i));
+    };
+    const bool adu = st.adulap != 0 && !st.takart, takaro = st.adulap != 0 && st.takart;
+    const auto aduLap = vesz(adu ? 1 : 0);
+    const auto talon = vesz(static_cast<std::size_t>(std::max<int>(st.talonszam, 0)));
+    const auto fedo = vesz(takaro ? 1 : 0);
+
+    Teglalap gepKez{};
+    int gepLapok = 0;
+    std::vector<AsztalElem> mutatott, sajat;
+    for (std::size_t j = 0; j < 5; ++j) {
+        const Kartya gep = st.kezek[kGep][j];
+        if (gep > 0) {
+            const FestettLap l = vesz(1).front();
+            ++gepLapok;
+            gepKez = egyesit(gepKez, l);
+            if (l.kep == FestettLap::Kep::Arc) mutatott.push_back({"Felfordítva: " + megnevezo(gep), teglalap(l)});
+        }
+        if (st.kezek[kJatekos][j] > 0) {
+            vesz(1);
+            sajat.push_back({megnevezo(st.kezek[kJatekos][j]), jelolo(g, H, st.kezek[kJatekos], static_cast<int>(j)),
+                             static_cast<int>(j)});
+        }
+    }
+    const auto utes = vesz(st.asztal.size());
+
+    std::vector<AsztalElem> elemek;
+    const bool jatszma = !st.kiadottlapok.empty();
+    auto vitt = [&](int oldal, const char* kie) {
+        if (!jatszma) return;
+        const int k = static_cast<int>(oldal == kGep ? st.gepvittlapok.size() : st.jatekosvittlapok.size());
+        const float y = oldal == kGep ? static_cast<float>(120 - 2 * k) : H - g.lapmagassag - 120 - static_cast<float>(2 * k);
+        elemek.push_back({std::string(kie) + hintNelkul(vittSugo(st, oldal)),
+                          {static_cast<float>(100 + 6 * k), y, static_cast<float>(g.lapszelesseg), g.lapmagassag}});
+    };
+
+    vitt(kGep, "A gép vitt lapjai. ");
+    if (gepLapok > 0) elemek.push_back({"A gép kezében " + std::to_string(gepLapok) + " lap", gepKez});
+    elemek.insert(elemek.end(), mutatott.begin(), mutatott.end());
+    if (!aduLap.empty()) elemek.push_back({"Adu: " + megnevezo(aduLap.front().kartya), teglalap(aduLap.front())});
+    Teglalap talonHely{};
+    for (const FestettLap& l : talon) talonHely = egyesit(talonHely, l);
+    if (!fedo.empty())
+        elemek.push_back({"A talon le van takarva", egyesit(talonHely, fedo.front())});
+    else if (!talon.empty())
+        elemek.push_back({"Talon: " + std::to_string(talon.size()) + " lap", talonHely});
+    for (std::size_t k = 0; k < utes.size(); ++k)
+        elemek.push_back({(k == 0 ? "Kijátszott lap: " : "Válasz: ") + megnevezo(utes[k].kartya), teglalap(utes[k])});
+    elemek.insert(elemek.end(), sajat.begin(), sajat.end());
+    vitt(kJatekos, "Vitt lapjaid. ");
+    return elemek;
+}
+
+std::string allasSzoveg(const GameState& st) {
+    if (st.kiadottlapok.empty()) return {};
+    return "Állás: gép " + std::to_string(st.egyseg[kGep]) + " – " + std::to_string(st.egyseg[kJatekos]) + " te";
+}
+
+Nyom nyom(const GameState& st) {
+    return {st.kezek, st.asztal, {st.gepvittlapok.size(), st.jatekosvittlapok.size()}, st.adulap};
+}
+
+std::string bejelentes(const Nyom& elotte, const GameState& most, const std::array<std::int16_t, 2>* felfordit) {
+    std::vector<std::string> mondatok;
+    const auto& gep = most.kezek[kGep];
+    if (most.gepvittlapok.size() > elotte.vitt[kGep]) mondatok.emplace_back("A gép vitte az ütést.");
+    if (most.jatekosvittlapok.size() > elotte.vitt[kJatekos]) mondatok.emplace_back("Te vitted az ütést.");
+    if (elotte.adulap != 0 && most.adulap != elotte.adulap && kezeben(gep, elotte.adulap) &&
+        !kezeben(elotte.kezek[kGep], elotte.adulap))
+        mondatok.push_back("A gép kicserélte az adut: " + megnevezo(elotte.adulap) + " helyett " +
+                           megnevezo(most.adulap) + ".");
+    if (felfordit) {
+        const Kartya a = gep[static_cast<std::size_t>((*felfordit)[0])], b = gep[static_cast<std::size_t>((*felfordit)[1])];
+        mondatok.push_back(std::string("A gép bemondott ") + (szinje(a) == most.adu ? "40-et: " : "20-at: ") +
+                           megnevezo(a) + ", " + megnevezo(b) + ".");
+    }
+    const std::size_t n = most.asztal.size();
+    if (n == elotte.asztal.size() + 1 && n <= 2 && kezeben(elotte.kezek[kGep], most.asztal.back()))
+        mondatok.push_back((n == 1 ? "A gép hív: " : "A gép válasza: ") + megnevezo(most.asztal.back()) + ".");
+    std::string szoveg;
+    for (const std::string& m : mondatok) szoveg += (szoveg.empty() ? "" : " ") + m;
+    return szoveg;
+}
+
+}  // namespace tarolas

@@ -1,0 +1,47 @@
+#pragma once
+
+// What a screen reader is told about the table, free of Qt: the things on it with their names,
+// the match score, and what the computer has just done.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/state.h"
+#include "keyboard.h"
+#include "layout.h"
+
+namespace tarolas {
+
+// One thing on the table as read out: its name (UTF-8) and where it lies (twips). `slot` is the
+// hand slot of one of the player's cards, -1 for anything else.
+struct AsztalElem {
+    std::string nev;
+    Teglalap hely;
+    int slot = -1;
+};
+
+// The table in reading order, grouped from the pictures a redraw paints (`lapok`, in their
+// painting order): the computer's pile, its hand (and a shown marriage), the trump card, the
+// talon, the trick, the player's hand, the player's pile.
+std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, float H,
+                                      const std::vector<FestettLap>& lapok);
+
+// The match in game units, computer first ("Állás: gép 3 – 2 te"); empty while no match is on.
+std::string allasSzoveg(const GameState& st);
+
+// What the announcements compare: the state as the previous redraw showed it.
+struct Nyom {
+    std::array<std::array<Kartya, 5>, 2> kezek{};
+    Lista asztal;
+    std::array<std::size_t, 2> vitt{};
+    Kartya adulap = 0;
+};
+Nyom nyom(const GameState& st);
+
+// What the computer did since `elotte`: its lead, its answer, an exchanged trump card, a marriage
+// being shown (`felfordit`), and who took a trick. Empty when nothing of that happened.
+std::string bejelentes(const Nyom& elotte, const GameState& most, const std::array<std::int16_t, 2>* felfordit);
+
+}  // namespace tarolas
