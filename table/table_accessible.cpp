@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWindow>
 #include <map>
+#include <string>
 
 #include "table_widget.h"
 
@@ -11,11 +12,12 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// One thing on the table. It owns no object of its own: it reads entry `index_` of the table's
-// current list, so it stays valid across redraws and simply vanishes when the list gets shorter.
+// One thing on the table, known by its name: the names on a table never repeat, and a client that
+// caches names and roles (libatspi does) must never see them change under one object. It is valid
+// while the table's current list holds its name.
 class AsztalElemFelulet : public QAccessibleInterface {
 public:
-    AsztalElemFelulet(TableWidget* asztal, int index) : asztal_(asztal), index_(index) {}
+    AsztalElemFelulet(TableWidget* asztal, std::string nev) : asztal_(asztal), nev_(std::move(nev)) {}
 
     bool isValid() const override { return elem() != nullptr; }
     QObject* object() const override { return nullptr; }
@@ -52,28 +54,37 @@ public:
         if (e->slot >= 0) {
             s.focusable = true;
             s.selectable = true;
-            const bool kijelolt = asztal_->kivalasztottElem() == index_;
+            const bool kijelolt = asztal_->kivalasztottElem() == index();
             s.selected = kijelolt;
             s.focused = kijelolt && asztal_->hasFocus();
         }
         return s;
     }
 
+    // Its place in the table's current list, -1 when gone.
+    int index() const {
+        if (!asztal_) return -1;
+        const auto& elemek = asztal_->elemek();
+        for (std::size_t i = 0; i < elemek.size(); ++i)
+            if (elemek[i].nev == nev_) return static_cast<int>(i);
+        return -1;
+    }
+
 private:
     const tarolas::AsztalElem* elem() const {
-        if (!asztal_ || index_ < 0 || index_ >= static_cast<int>(asztal_->elemek().size())) return nullptr;
-        return &asztal_->elemek()[static_cast<std::size_t>(index_)];
+        const int i = index();
+        return i < 0 ? nullptr : &asztal_->elemek()[static_cast<std::size_t>(i)];
     }
 
     QPointer<TableWidget> asztal_;
-    int index_;
+    std::string nev_;
 };
 
 class AsztalFelulet : public QAccessibleWidget {
 public:
     explicit AsztalFelulet(TableWidget* asztal) : QAccessibleWidget(asztal, QAccessible::Canvas) {}
     ~AsztalFelulet() override {
-        for (auto& [index, id] : elemek_) QAccessible::deleteAccessibleInterface(id);
+        for (auto& [nev, id] : elemek_) QAccessible::deleteAccessibleInterface(id);
     }
 
     QString text(QAccessible::Text t) const override {
@@ -86,17 +97,20 @@ public:
         const int w = widgetek();
         if (index < w) return QAccessibleWidget::child(index);
         const int k = index - w;
-        if (k >= static_cast<int>(asztal()->elemek().size())) return nullptr;
-        // One interface per place in the list, registered once and kept until the table goes.
-        auto it = elemek_.find(k);
+        if (k < 0 || k >= static_cast<int>(asztal()->elemek().size())) return nullptr;
+        // One interface per name, registered once and kept until the table goes.
+        const std::string& nev = asztal()->elemek()[static_cast<std::size_t>(k)].nev;
+        auto it = elemek_.find(nev);
         if (it == elemek_.end())
-            it = elemek_.emplace(k, QAccessible::registerAccessibleInterface(new AsztalElemFelulet(asztal(), k))).first;
+            it = elemek_.emplace(nev, QAccessible::registerAccessibleInterface(new AsztalElemFelulet(asztal(), nev))).first;
         return QAccessible::accessibleInterface(it->second);
     }
     int indexOfChild(const QAccessibleInterface* c) const override {
-        for (const auto& [index, id] : elemek_)
-            if (QAccessible::accessibleInterface(id) == c)
-                return index < static_cast<int>(asztal()->elemek().size()) ? widgetek() + index : -1;
+        for (const auto& [nev, id] : elemek_)
+            if (QAccessible::accessibleInterface(id) == c) {
+                const int k = static_cast<const AsztalElemFelulet*>(c)->index();
+                return k < 0 ? -1 : widgetek() + k;
+            }
         return QAccessibleWidget::indexOfChild(c);
     }
     QAccessibleInterface* childAt(int x, int y) const override {
@@ -117,7 +131,7 @@ public:
 private:
     TableWidget* asztal() const { return static_cast<TableWidget*>(widget()); }
     int widgetek() const { return QAccessibleWidget::childCount(); }
-    mutable std::map<int, QAccessible::Id> elemek_;
+    mutable std::map<std::string, QAccessible::Id> elemek_;
 };
 
 QAccessibleInterface* gyar(const QString& osztaly, QObject* o) {

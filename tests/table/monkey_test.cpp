@@ -1,4 +1,4 @@
-// Random mouse, keys, buttons, menus, resizes and box answers, fired from a timer so that most land
+// Random mouse, keys (table keys and button shortcuts too), buttons, menus, resizes and box answers, fired from a timer so that most land
 // inside the game's pauses and message boxes. TAROLAS_MONKEY_SEED and TAROLAS_MONKEY_STEPS override.
 
 #include <gtest/gtest.h>
@@ -40,6 +40,9 @@ TEST(Monkey, RandomInputNeverBreaksTheGame) {
     auto szam = [&rng](int n) { return std::uniform_int_distribution<int>(0, std::max(n, 1) - 1)(rng); };
     int hatra = lepesek, elrontotta = -1, szunetben = 0, dobozban = 0, utesek = 0, vitt = 0;
     QObject ora;
+    const Qt::Key tablaBillentyuk[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Return,
+                                       Qt::Key_Space, Qt::Key_A, Qt::Key_T, Qt::Key_Tab};
+    const Qt::Key gombBetuk[] = {Qt::Key_T, Qt::Key_4, Qt::Key_2, Qt::Key_K};
     std::function<void()> utem = [&] {
         QWidget* modalis = QApplication::activeModalWidget();
         const GameState& st = f.st();
@@ -70,6 +73,8 @@ TEST(Monkey, RandomInputNeverBreaksTheGame) {
         else if (auto* box = qobject_cast<QMessageBox*>(modalis); box && r < 90)
             box->buttons()[szam(static_cast<int>(box->buttons().size()))]->click();
         else if (auto* d = qobject_cast<QDialog*>(modalis); d && r < 90) d->reject();
+        else if (r >= 90 && r < 97) QTest::keyClick(f.Picture3, tablaBillentyuk[szam(9)]);
+        else if (r >= 97) QTest::keyClick(&f, gombBetuk[szam(4)], Qt::AltModifier);
     };
     QTimer::singleShot(0, &ora, utem);
     ASSERT_TRUE(QTest::qWaitFor([&] { return hatra < 0 && !f.busy() && !QApplication::activeModalWidget(); }, 240000))

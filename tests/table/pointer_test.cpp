@@ -1,58 +1,19 @@
 // The table under real mouse events: hints and releases on a table of 540 x 360 pixels (8100 x
-// 5400 twips: L 2700, S 450, w ~814.2, hand row from pixel 264 to 353), and a whole match.
+// 5400 twips: L 2700, S 450, w ~814.2, hand row from pixel 264 to 353).
 
 #include <gtest/gtest.h>
 
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <random>
 
+#include "game/cards.h"
 #include "table/form1.h"
 #include "table/table_widget.h"
+#include "table_window.h"
 
 namespace tarolas::test {
 namespace {
-
-// The window on a 540 x 360 table, its message boxes answered "Nem" at once, their texts kept.
-struct Ablak : Form1 {
-    std::vector<std::string> uzenetek;
-    Ablak() {
-        Timer1->setInterval(1);
-        show();
-        resize(width() + 540 - Picture3->width(), height() + 360 - Picture3->height());
-        EXPECT_TRUE(QTest::qWaitFor([this] { return Picture3->size() == QSize(540, 360); }));
-    }
-    void katt(int x, int y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(Picture3, b, {}, QPoint(x, y)); }
-    MsgResult messageBox(const std::string& szoveg, MsgButtons, bool) override {
-        uzenetek.push_back(szoveg);
-        return MsgResult::No;
-    }
-    // A left release that runs `kozben` on every tick of the pauses of the move it starts.
-    void kattKozben(int x, int y, const std::function<void()>& kozben) {
-        QObject o;
-        connect(Timer1, &QTimer::timeout, &o, kozben);
-        katt(x, y);
-    }
-};
-
-enum Hely { Nyit, Also, Valasz, Takart, Gepe };
-
-// Nine cards in the talon, the Tök ász turned up, the player to lead; from `Also` on the player
-// holds the Tök alsó; `Valasz`: the computer has led the Makk ász; `Takart`: the talon is closed.
-void allas(Form1& f, Hely mi) {
-    const Kartya d = mi == Nyit ? 24 : 35, g = mi == Valasz ? 0 : 21, t = mi == Valasz ? 21 : 0;
-    GameState& st = f.jatek().st;
-    st = GameState{};
-    st.kezek = {{{12, 13, 14, 15, g}, {11, 22, 45, d, 25}}};
-    st.kiadottlapok = {12, 13, 14, 15, 21, 11, 22, 45, d, 25, 31};
-    st.asztal = t ? Lista{t} : Lista{};
-    std::tie(st.talonszam, st.adulap, st.adu, st.tet, st.soron) = std::tuple(9, 31, 3, t, mi == Gepe ? kGep : kJatekos);
-    st.takart = mi == Takart;
-    st.bemondas = {20, 40};
-    f.ujrarajzol();
-}
 
 bool kezben(const GameState& st, Kartya c) { return std::ranges::count(st.kezek[kJatekos], c) > 0; }
 
@@ -95,6 +56,8 @@ TEST(Pointer, HintsAndReleases) {
         else
             EXPECT_TRUE(kezben(st, 11) && !kezben(st, e.ki) && st.adulap == e.adulap && st.takart == e.takart &&
                         st.soron == kJatekos && st.mindenLapMegvan());
+        // The redraws after the move took the played card's hint away.
+        EXPECT_TRUE(e.ki == 0 || !f.statusText(2).contains(QString::fromStdString(megnevezo(e.ki))));
     }
     EXPECT_EQ(f.uzenetek, std::vector<std::string>{"Csak adu alsóra tudod a talon alján levő lapot kicserélni."});
 }
@@ -132,32 +95,6 @@ TEST(Pointer, QuitAndCloseWaitForTheRunningMove) {
     });
     EXPECT_EQ(f.st().gepvittlapok.size() + f.st().jatekosvittlapok.size(), 2u);  // the trick ran to its end
     EXPECT_TRUE(QTest::qWaitFor([&] { return !f.isVisible(); }));
-}
-
-TEST(WholeMatch, PlayedWithTheMouseAloneUntilTheMatchOverQuestion) {
-    Ablak f;
-    std::mt19937 rng(20240611);
-    QTest::mouseClick(f.menuBar(), Qt::LeftButton, {}, f.menuBar()->actionGeometry(f.fajl->menuAction()).center());
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.fajl));
-    QTest::mouseClick(f.fajl, Qt::LeftButton, {}, f.fajl->actionGeometry(f.ujjatek).center());
-    auto vege = [&] { return !f.uzenetek.empty() && f.uzenetek.back().ends_with("Akarsz még egyet játszani?"); };
-    for (int lepes = 0; !vege() && lepes < 20000; ++lepes) {
-        const GameState& st = f.st();
-        ASSERT_TRUE(!f.busy() && st.mindenLapMegvan() && st.soron == kJatekos && st.asztal.size() <= 1);
-        // A marriage or "Kész" when offered, else a card: just right of its strip's left edge.
-        const int gomb = std::uniform_int_distribution<int>(1, 3)(rng);
-        if (f.Command1[gomb]->isVisible()) {
-            QTest::mouseClick(f.Command1[gomb], Qt::LeftButton);
-            continue;
-        }
-        int j = std::uniform_int_distribution<int>(0, 4)(rng);
-        while (st.kezek[kJatekos][j] == 0) j = (j + 1) % 5;
-        f.katt(static_cast<int>((f.geometria().kezkezdet + j * f.geometria().laptavolsag) / kTwipPerPixel) + 1,
-               static_cast<int>((f.Picture3->scaleHeight() - 100 - f.geometria().lapmagassag / 2) / kTwipPerPixel));
-    }
-    ASSERT_TRUE(vege());
-    // Declined: back to idle, nothing dealt.
-    EXPECT_TRUE(f.st().soron == 0 && f.st().talonszam == 20 && f.st().mindenLapMegvan() && !f.busy());
 }
 
 }  // namespace

@@ -1,0 +1,62 @@
+// The table as a screen reader reads it, through Qt's accessibility interfaces.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QTest>
+
+#include "table_window.h"
+
+namespace tarolas::test {
+namespace {
+
+// The names of the table's children after its buttons and label.
+std::vector<std::string> nevek(QAccessibleInterface* asztal) {
+    std::vector<std::string> n;
+    for (int i = 0; i < asztal->childCount(); ++i) {
+        QAccessibleInterface* c = asztal->child(i);
+        if (c && !c->object()) n.push_back(c->text(QAccessible::Name).toStdString());
+    }
+    return n;
+}
+
+TEST(Accessible, TheTableReadsOutWhatItShows) {
+    Ablak f;
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QAccessibleInterface* asztal = QAccessible::queryAccessibleInterface(f.Picture3);
+    ASSERT_TRUE(asztal);
+    EXPECT_EQ(asztal->text(QAccessible::Name), QStringLiteral("Kártyaasztal"));
+    auto vart = [&](std::vector<std::string> kozep, const char* negyedik = "Tök alsó") {
+        std::vector<std::string> v{"A gép vitt lapjai. Vitt lapok értéke: 0   Bemondás: 20"};
+        v.insert(v.end(), kozep.begin(), kozep.end());
+        v.insert(v.end(), {"Piros ász", "Makk tíz", "Zöld alsó", negyedik, "Makk alsó"});
+        v.push_back("Vitt lapjaid. Vitt lapok értéke: 0   Bemondás: 40");
+        return v;
+    };
+
+    allas(f, Valasz);  // a trick on the table
+    EXPECT_EQ(nevek(asztal), vart({"A gép kezében 4 lap", "Adu: Tök ász", "Talon: 9 lap", "Kijátszott lap: Makk ász"}));
+
+    allas(f, Takart);
+    EXPECT_EQ(nevek(asztal), vart({"A gép kezében 5 lap", "A talon le van takarva"}));
+
+    allas(f, Nyit);
+    f.felfordito({1, 2});  // the Piros marriage shown
+    EXPECT_EQ(nevek(asztal), vart({"A gép kezében 5 lap", "Felfordítva: Piros király", "Felfordítva: Piros felső",
+                                   "Adu: Tök ász", "Talon: 9 lap"},
+                                  "Makk felső"));
+    EXPECT_EQ(asztal->text(QAccessible::Description).toStdString(), "A gép bemondott 20-at: Piros király, Piros felső.");
+
+    // The selected card is the focused child, and its hint is in the status bar.
+    f.Picture3->setFocus();
+    QTest::keyClick(f.Picture3, Qt::Key_End);
+    QTest::keyClick(f.Picture3, Qt::Key_Left);
+    ASSERT_TRUE(asztal->focusChild());
+    EXPECT_EQ(asztal->focusChild()->text(QAccessible::Name), QStringLiteral("Makk felső"));
+    EXPECT_TRUE(asztal->focusChild()->state().focused);
+    EXPECT_EQ(f.statusText(2), QStringLiteral("Makk felső választása "));
+}
+
+}  // namespace
+}  // namespace tarolas::test
