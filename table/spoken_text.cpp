@@ -46,7 +46,9 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
     for (std::size_t j = 0; j < 5; ++j) {
         const Kartya gep = st.kezek[kGep][j];
         if (gep > 0) {
-            const FestettLap l = vesz(1).front();
+            const auto kep = vesz(1);
+            if (kep.empty()) break;
+            const FestettLap& l = kep.front();
             ++gepLapok;
             gepKez = egyesit(gepKez, l);
             if (l.kep == FestettLap::Kep::Arc) mutatott.push_back({"Felfordítva: " + megnevezo(gep), teglalap(l)});
