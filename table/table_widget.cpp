@@ -127,8 +127,8 @@ void TableWidget::setKivalasztott(int kivalasztott) {
     const std::string nev = kivalasztott >= 0 && kivalasztott < static_cast<int>(elemek_.size())
                                 ? elemek_[static_cast<std::size_t>(kivalasztott)].nev
                                 : std::string();
-    // Another card in the selected place is news too.
-    const bool uj = kivalasztott != kivalasztott_ || nev != kivalasztottNev_;
+    // Only another card is news: the same card moving down the list as the trick fills is not.
+    const bool uj = nev != kivalasztottNev_;
     kivalasztott_ = kivalasztott;
     kivalasztottNev_ = nev;
     if (uj) fokuszJelzes();
