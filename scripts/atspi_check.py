@@ -3,10 +3,12 @@
 accessibility bus (AT-SPI) exposes, and prints every announcement, focus change and message box it
 hears. A manual check of the screen-reader support, not part of `make test`.
 
-Needs python3-gi, gir1.2-atspi-2.0 and xdotool. Run it inside the game's session bus, for example:
+Needs python3-gi, gir1.2-atspi-2.0 and xdotool (and, under Xvfb, a window manager such as openbox,
+so that the keyboard focus goes back to the game when a message box closes). Run it inside the
+game's session bus, for example:
 
   xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- sh -c '
-    /usr/libexec/at-spi-bus-launcher --launch-immediately & sleep 1
+    openbox & /usr/libexec/at-spi-bus-launcher --launch-immediately & sleep 1
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ./build/tarolas & sleep 3
     python3 scripts/atspi_check.py'
 

@@ -55,11 +55,15 @@ bool Form1::Picture3_KeyDown(int key) {
     }
     // The other keys are a left release at a point of the table, and do just what it does there.
     tarolas::Pont p;
-    if (key == Qt::Key_A) p = tarolas::aduPontja(geo_, H);
-    else if (key == Qt::Key_T) p = tarolas::talonPontja(geo_, H, st().talonszam);
-    else if (kivalasztott_ = tarolas::megtartott(kez, kivalasztott_ < 0 ? 0 : kivalasztott_); kivalasztott_ >= 0)
+    if (key == Qt::Key_A) {
+        p = tarolas::aduPontja(geo_, H);
+    } else if (key == Qt::Key_T) {
+        p = tarolas::talonPontja(geo_, H, st().talonszam);
+    } else {
+        kivalasztott_ = tarolas::megtartott(kez, kivalasztott_ < 0 ? 0 : kivalasztott_);
+        if (kivalasztott_ < 0) return true;
         p = tarolas::lapPontja(geo_, H, kivalasztott_);
-    else return true;
+    }
     kivalasztasMutatasa();
     Picture3_MouseUp(1, 0, p.x, p.y);
     return true;
