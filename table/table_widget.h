@@ -1,7 +1,8 @@
 #pragma once
 
 // The card table `Picture3`: it keeps the last painted picture and reports pointer events in
-// twips, with the old toolkit's button mask (1 left, 2 right, 4 middle).
+// twips, with the old toolkit's button mask (1 left, 2 right, 4 middle). It also passes keys on,
+// draws the keyboard selection's mark over the picture, and holds what screen readers are told.
 
 #include <QPixmap>
 #include <QWidget>
