@@ -102,7 +102,8 @@ std::string bejelentes(const Nyom& elotte, const GameState& most, const std::arr
     const auto& gep = most.kezek[kGep];
     if (most.gepvittlapok.size() > elotte.vitt[kGep]) mondatok.emplace_back("A gép vitte az ütést.");
     if (most.jatekosvittlapok.size() > elotte.vitt[kJatekos]) mondatok.emplace_back("Te vitted az ütést.");
-    if (elotte.adulap != 0 && most.adulap != elotte.adulap && kezeben(gep, elotte.adulap) &&
+    // An exchange leaves the alsó under the talon; the trump card drawn as the last card leaves nothing.
+    if (elotte.adulap != 0 && most.adulap != 0 && most.adulap != elotte.adulap && kezeben(gep, elotte.adulap) &&
         !kezeben(elotte.kezek[kGep], elotte.adulap))
         mondatok.push_back("A gép kicserélte az adut: " + megnevezo(elotte.adulap) + " helyett " +
                            megnevezo(most.adulap) + ".");

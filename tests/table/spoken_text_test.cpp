@@ -23,6 +23,7 @@ TEST(SpokenText, TheComputersMovesAndWhoTookTheTrick) {
         {"player takes", [](GameState& s) { s.asztal.clear(), s.jatekosvittlapok = {11, 21}; }, nullptr, "Te vitted az ütést."},
         {"exchange", [](GameState& s) { s.kezek[kGep][1] = 31, s.adulap = 35; }, nullptr,
          "A gép kicserélte az adut: Tök ász helyett Tök alsó."},
+        {"trump card drawn last", [](GameState& s) { s.kezek[kGep][4] = 31, s.adulap = 0, s.talonszam = 0; }, nullptr, ""},
         {"40", [](GameState&) {}, &par, "A gép bemondott 40-et: Tök király, Tök felső."},
         {"exchange and lead together", [](GameState& s) { s.kezek[kGep] = {0, 31, 33, 34, 0}, s.adulap = 35, s.asztal = {21}; },
          nullptr, "A gép kicserélte az adut: Tök ász helyett Tök alsó. A gép hív: Makk ász."},
