@@ -45,13 +45,12 @@ def on_event(ev):
     src = ev.source
     try:
         name = src.get_name()
-        # A property change carries its new value; reading it back later could give a newer one.
-        value = ev.any_data if isinstance(ev.any_data, str) else None
+        # Read back when the event is handled: after a burst of keys that is the newest text.
         if ev.type.startswith("object:property-change:accessible-description"):
-            say("announcement", value if value is not None else src.get_description())
+            say("announcement", src.get_description())
         elif ev.type.startswith("object:property-change:accessible-name"):
-            if src.get_role() == Atspi.Role.LABEL and (value or name):
-                say("label", value if value is not None else name)
+            if src.get_role() == Atspi.Role.LABEL and name:
+                say("label", name)
         elif ev.type.startswith("object:state-changed:focused") and ev.detail1:
             say("focus", f"{name} ({src.get_role_name()})")
     except GLib.Error:
