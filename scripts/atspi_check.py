@@ -109,7 +109,7 @@ class Player:
             return False
         if not self.started:
             say("tree", "table found" if self.table() else "no table")
-            subprocess.run(["xdotool", "search", "--name", "^Tarolás$", "windowfocus"], check=False)
+            subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tarolás$", "windowactivate"], check=False)
             key("F2")
             self.started = True
             return True
