@@ -31,6 +31,7 @@ void Jatek::adulapcsere() {
     for (Kartya& c : st.kezek[kJatekos]) {
         if (c != also) continue;
         c = st.adulap;
+        st.jatekosMutatta.push_back(c);
         st.tarolashato = false;
         st.adulap = also;
         platform_.ujrarajzol();
