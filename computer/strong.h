@@ -13,8 +13,8 @@ namespace tarolas::eros {
 
 struct Beallitas {
     std::uint64_t mag = 1;  // the same seed and the same visible table give the same choice
-    int mintak = 24;        // guessed deals per decision
-    int melyseg = 0;        // tricks searched before the talon is used up; 0 = to the end
+    int mintak = 8;         // guessed deals per decision
+    int melyseg = 3;        // tricks searched while the talon is open; 0 = to the end
 };
 
 struct Hivas {
