@@ -217,7 +217,7 @@ Valasztas legjobb(const GameState& st, const Beallitas& b) {
     std::vector<Valasztas> jeloltek;
     const bool hivo = v.allas.tet == kNincs;
     if (hivo) {
-        for (bool csere : {false, true}) {
+        for (bool csere : {true, false}) {
             if (csere && !v.allas.cserelhet(kGep)) continue;
             Allas a = v.allas;
             if (csere) modell::cserel(a, kGep);
@@ -248,7 +248,7 @@ Valasztas legjobb(const GameState& st, const Beallitas& b) {
             osszeg[j] += e;
         }
     }
-    // Ties go to the first candidate: no exchange before exchange, stronger card before weaker.
+    // Ties go to the first candidate: the exchange before none, a stronger card before a weaker.
     std::size_t best = 0;
     for (std::size_t j = 1; j < jeloltek.size(); ++j)
         if (osszeg[j] > osszeg[best]) best = j;
