@@ -108,12 +108,14 @@ int vegErtek(const Allas& a) {
 }
 
 // Below the search horizon: points ahead, plus trumps and aces still in hand.
+constexpr Lapok kAszok = bit(modell::indexe(11)) | bit(modell::indexe(21)) | bit(modell::indexe(31)) | bit(modell::indexe(41));
+
 int becsles(const Allas& a) {
     int e = a.pontja(kGep) - a.pontja(kJatekos);
     for (int oldal = 0; oldal < 2; ++oldal) {
         const int elojel = oldal == kGep ? 1 : -1;
         e += elojel * 6 * modell::darab(a.kez[oldal] & modell::szinLapjai(a.adu));
-        e += elojel * 4 * modell::darab(a.kez[oldal] & 0x84210u);  // aces
+        e += elojel * 4 * modell::darab(a.kez[oldal] & kAszok);
     }
     return std::clamp(e, -150, 150);
 }
