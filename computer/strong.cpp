@@ -31,6 +31,7 @@ struct Latvany {
     Allas allas;
     Lapok rejtett = 0;
     Lapok ismert = 0;
+    Lapok kizart = 0;  // hidden cards the player cannot hold: they lie in the talon
     int jatekosKeze = 0;
 
     std::uint64_t ujjlenyomat() const {
@@ -43,6 +44,7 @@ struct Latvany {
         add(a.kez[kGep]);
         add(rejtett);
         add(ismert);
+        add(kizart);
         add(static_cast<std::uint64_t>(jatekosKeze) | static_cast<std::uint64_t>(a.talonszam) << 8 |
             static_cast<std::uint64_t>(a.adulap + 1) << 16 | static_cast<std::uint64_t>(a.adu) << 24 |
             static_cast<std::uint64_t>(a.soron) << 32 | static_cast<std::uint64_t>(a.tet + 1) << 40 |
@@ -82,6 +84,7 @@ Latvany latvany(const GameState& st) {
     if (st.adulap != 0) latott |= bit(modell::indexe(st.adulap));
     v.rejtett = ~latott & ((Lapok{1} << 20) - 1);
     v.ismert = lapjai(st.jatekosMutatta) & v.rejtett;
+    v.kizart = lapjai(st.jatekosnakNincs) & v.rejtett & ~v.ismert;
     return v;
 }
 
@@ -92,13 +95,15 @@ Allas minta(const Latvany& v, std::uint64_t& rng) {
     for (int i = 0; i < 20; ++i)
         if ((v.rejtett & ~v.ismert) & bit(i)) szabad[n++] = static_cast<std::int8_t>(i);
     for (int i = n - 1; i > 0; --i) std::swap(szabad[i], szabad[kever(rng) % static_cast<std::uint64_t>(i + 1)]);
+    std::stable_partition(szabad.begin(), szabad.begin() + n, [&](std::int8_t i) { return !(v.kizart & bit(i)); });
 
+    // The cards it cannot hold come last, so they go to the talon.
     Allas a = v.allas;
     a.kez[kJatekos] = v.ismert;
-    int k = 0;
-    for (int kell = v.jatekosKeze - modell::darab(v.ismert); kell > 0 && k < n; --kell) a.kez[kJatekos] |= bit(szabad[k++]);
+    const int talonba = std::min<int>(v.allas.talonszam, n);
+    for (int k = 0; k < n - talonba; ++k) a.kez[kJatekos] |= bit(szabad[k]);
     a.talonszam = 0;
-    for (; k < n && a.talonszam < 10; ++k) a.talon[a.talonszam++] = szabad[k];
+    for (int k = n - talonba; k < n; ++k) a.talon[a.talonszam++] = szabad[k];
     return a;
 }
 

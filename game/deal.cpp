@@ -35,6 +35,7 @@ void Jatek::ujjatek_Click() {
 void Jatek::ujjatszma() {
     st.kiadottlapok.clear();
     st.jatekosMutatta.clear();
+    st.jatekosnakNincs.clear();
     st.talonszam = 20;
     st.bemondas = {0, 0};
     st.takart = false;

@@ -66,6 +66,8 @@ public:
     eros::Beallitas& erosBeallitas() { return eros_; }
 
 private:
+    void kiderult(Kartya valasz);  // what a strict answer tells of the player's hand
+
     bool erosGep_ = false;
     eros::Beallitas eros_;
     Platform& platform_;

@@ -36,6 +36,8 @@ struct GameState {
     // Cards the player has shown this deal: the trump card it took in exchange and both cards of
     // each marriage it announced. Public knowledge, kept for the strong opponent.
     Lista jatekosMutatta;
+    // Cards the player cannot hold: what its answers under the strict rules gave away.
+    Lista jatekosnakNincs;
 
     // Number of cards in a side's hand.
     int kezben(int side) const;
