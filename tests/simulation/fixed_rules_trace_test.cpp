@@ -57,7 +57,7 @@ struct Naplo : test::FakePlatform {
     void focusTable() override { hivas(20); }
 };
 
-TEST(DesignComputer, EveryCallToTheWindowAsBeforeTheStrongOpponent) {
+TEST(FixedRuleComputer, EveryCallToTheWindowAsBeforeTheStrongOpponent) {
     Naplo n;
     test::SeededRandom lapok{11};
     Jatek jatek{n, lapok};
