@@ -52,7 +52,7 @@ TEST(StrongOpponent, SameVisibleTableSameChoiceWhateverTheHiddenCards) {
     for (int lepes = 0; lepes < 300; ++lepes) test::egyetLep(jatek, rng);
     ASSERT_GT(g.helyzetek.size(), 40u);
 
-    const eros::Beallitas b{99, 6, 2};
+    const eros::Beallitas b{99, 4, 2};
     int kulonbozo = 0;
     for (const GameState& st : g.helyzetek) {
         const GameState masik = atkever(st, rng);
