@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "computer/kez.h"
 #include "game/jatek.h"
 
@@ -9,10 +11,14 @@ void Jatek::computerhiv() {
     auto& kez = st.kezek[kGep];
     platform_.varakozas();
 
+    // The strong opponent plans its exchange and its card together; at 66 it ends the deal anyway.
+    const bool eros = erosGep_ && pontjai(kGep) < 66;
+    const eros::Hivas terv = eros ? eros::hivas(st, eros_) : eros::Hivas{true, 0};
+
     // It exchanges whenever it can, even after the player has closed the talon.
     const Kartya aduAlso = kartya(st.adu, Also);
     for (Kartya& c : kez) {
-        if (c == aduAlso && st.adulap != 0) {
+        if (c == aduAlso && st.adulap != 0 && terv.csere) {
             c = st.adulap;
             st.adulap = aduAlso;
             platform_.ujrarajzol();
@@ -25,7 +31,10 @@ void Jatek::computerhiv() {
     const Parok parok = parokat(kez);
     std::array<std::int16_t, 2> parhelyek{};
     int bemondott = 0;
-    if (parok.megvan(st.adu)) {
+    if (eros) {
+        bemondott = eros::bemondottSzin(kez, terv.lap);
+        (bemondott == st.adu ? st.negyven : st.husz) = bemondott != 0;
+    } else if (parok.megvan(st.adu)) {
         bemondott = st.adu;
         st.negyven = true;
     } else {
@@ -50,7 +59,11 @@ void Jatek::computerhiv() {
     }
 
     int k;
-    if (st.negyven || st.husz) {
+    if (eros) {
+        k = static_cast<int>(std::find(kez.begin(), kez.end(), terv.lap) - kez.begin());
+        st.husz = false;
+        st.negyven = false;
+    } else if (st.negyven || st.husz) {
         k = parhelyek[0];
         st.husz = false;
         st.negyven = false;

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "computer/kez.h"
 #include "game/jatek.h"
 
@@ -31,7 +33,8 @@ void Jatek::computerlepes() {
         if (vanadu) return szinje(c) == st.adu;
         return true;
     };
-    const int k = gep::valaszt(kez, gep::Mertek::Legolcsobb, jelolt);
+    const int k = erosGep_ ? static_cast<int>(std::find(kez.begin(), kez.end(), eros::valasz(st, eros_)) - kez.begin())
+                           : gep::valaszt(kez, gep::Mertek::Legolcsobb, jelolt);
 
     st.asztal.push_back(kez[k]);
     kez[k] = 0;

@@ -1,11 +1,14 @@
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 #include "jatek.h"
 
 namespace tarolas {
 
-Jatek::Jatek(Platform& platform, RandomSource& random) : platform_(platform), random_(random) {}
+Jatek::Jatek(Platform& platform, RandomSource& random) : platform_(platform), random_(random) {
+    eros_.mag = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
 
 void Jatek::Form_Load() {
     for (auto& kez : st.kezek) kez.fill(0);
@@ -31,6 +34,8 @@ void Jatek::ujjatek_Click() {
 
 void Jatek::ujjatszma() {
     st.kiadottlapok.clear();
+    st.jatekosMutatta.clear();
+    st.jatekosnakNincs.clear();
     st.talonszam = 20;
     st.bemondas = {0, 0};
     st.takart = false;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cards.h"
+#include "computer/strong.h"
 #include "platform.h"
 #include "random.h"
 #include "state.h"
@@ -59,7 +60,16 @@ public:
     void computerhiv();
     void computerlepes();
 
+    // The strong opponent makes the computer's choices instead of the fixed rules; off by default.
+    void setErosGep(bool on) { erosGep_ = on; }
+    bool erosGep() const { return erosGep_; }
+    eros::Beallitas& erosBeallitas() { return eros_; }
+
 private:
+    void kiderult(Kartya valasz);  // what a strict answer tells of the player's hand
+
+    bool erosGep_ = false;
+    eros::Beallitas eros_;
     Platform& platform_;
     RandomSource& random_;
 };

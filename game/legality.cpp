@@ -11,15 +11,12 @@ bool hazassagbolHiv(GameState& st, Kartya lap) {
     const int r = rangja(lap);
     if (!parokat(st.kezek[kJatekos]).megvan(s)) return false;
     if (r != Felso && r != Kiraly) return false;
-    if (s != st.adu && st.husz) {
-        st.husz = false;
-        return true;
-    }
-    if (s == st.adu && st.negyven) {
-        st.negyven = false;
-        return true;
-    }
-    return false;
+    bool& fuggo = s == st.adu ? st.negyven : st.husz;
+    if (!fuggo) return false;
+    fuggo = false;
+    st.jatekosMutatta.push_back(kartya(s, Kiraly));
+    st.jatekosMutatta.push_back(kartya(s, Felso));
+    return true;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ void Jatek::kijatszas(int i) {
     if (lap == 0) return;  // refused; the player picks again
 
     st.tarolashato = false;
+    if (!st.asztal.empty() && (st.talonszam == 0 || st.takart)) kiderult(lap);
     if (st.asztal.empty()) st.tet = lap;
     st.asztal.push_back(lap);
     platform_.ujrarajzol();
@@ -23,6 +24,17 @@ void Jatek::kijatszas(int i) {
     }
 }
 
+// An answer under the strict rules shows what the player lacks: the led suit when it did not
+// follow, trumps too when it did not trump either, the higher cards of the suit when it did not beat.
+void Jatek::kiderult(Kartya valasz) {
+    const int szin = szinje(st.tet);
+    for (int rang = Asz; rang <= Also; ++rang) {
+        const bool nincs = szinje(valasz) != szin ? true : rangja(valasz) > rangja(st.tet) && rang < rangja(st.tet);
+        if (nincs) st.jatekosnakNincs.push_back(kartya(szin, rang));
+        if (szinje(valasz) != szin && szinje(valasz) != st.adu) st.jatekosnakNincs.push_back(kartya(st.adu, rang));
+    }
+}
+
 // The exchange and the closing are offered only while the player leads and the talon is in play;
 // elsewhere the table has no such area, so a call then does nothing.
 void Jatek::adulapcsere() {
@@ -31,6 +43,7 @@ void Jatek::adulapcsere() {
     for (Kartya& c : st.kezek[kJatekos]) {
         if (c != also) continue;
         c = st.adulap;
+        st.jatekosMutatta.push_back(c);
         st.tarolashato = false;
         st.adulap = also;
         platform_.ujrarajzol();

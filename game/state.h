@@ -33,6 +33,11 @@ struct GameState {
     std::array<bool, 2> tarolas{};                   // all-tricks announced, by side
     bool tarolashato = false;                        // the all-tricks announcement is still open
     std::array<std::int16_t, 2> egyseg{};            // match score in game units
+    // Cards the player has shown this deal: the trump card it took in exchange and both cards of
+    // each marriage it announced. Public knowledge, kept for the strong opponent.
+    Lista jatekosMutatta;
+    // Cards the player cannot hold: what its answers under the strict rules gave away.
+    Lista jatekosnakNincs;
 
     // Number of cards in a side's hand.
     int kezben(int side) const;

@@ -31,6 +31,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     fajl = menuBar()->addMenu(QStringLiteral("&Fájl"));
     ujjatek = fajl->addAction(QStringLiteral("Új játék"));
     ujjatek->setShortcut(Qt::Key_F2);
+    erosellenfel = fajl->addAction(QStringLiteral("Erős ellenfél"));
+    erosellenfel->setCheckable(true);
+    // Read at the computer's next decision, so it may change at any moment, pauses included.
+    connect(erosellenfel, &QAction::toggled, this, [this](bool on) { jatek_.setErosGep(on); });
     fajl->addSeparator();
     kilep = fajl->addAction(QStringLiteral("Kilép"));
     sugo = menuBar()->addMenu(QStringLiteral("&Súgó"));

@@ -36,6 +36,7 @@ public:
     CardImages pakli;
     QMenu* fajl = nullptr;
     QAction* ujjatek = nullptr;
+    QAction* erosellenfel = nullptr;  // checkable: the strong opponent makes the computer's choices
     QAction* kilep = nullptr;
     QMenu* sugo = nullptr;
     QAction* jatekszabaly = nullptr;

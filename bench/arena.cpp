@@ -1,0 +1,86 @@
+// Whole matches, headless: the computer (the fixed rules, or the strong opponent) against the
+// reference player, with each side's share of the matches and its 95% interval.
+//
+//   arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline]
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "fake_platform.h"
+#include "simulation/reference_player.h"
+#include "simulation/scripted_player.h"
+
+namespace {
+
+using namespace tarolas;
+
+struct Ablak : test::FakePlatform {
+    long meccsek = 0, gepNyert = 0, cel = 0;
+    long leosztasok = 0, dontesek = 0;
+    double leghosszabb = 0;  // the longest single decision, in ms
+    MsgResult messageBox(const std::string& text, MsgButtons b, bool) override {
+        if (b == MsgButtons::Ok) {
+            leosztasok += text.find("\rÉrtéke: ") != std::string::npos;
+            return MsgResult::Ok;
+        }
+        ++meccsek;
+        gepNyert += text.starts_with("A számítógép");
+        return meccsek < cel ? MsgResult::Yes : MsgResult::No;
+    }
+};
+
+// Wilson score interval for k successes in n.
+void sor(const char* ki, long k, long n) {
+    const double z = 1.96, p = static_cast<double>(k) / static_cast<double>(n), nn = static_cast<double>(n);
+    const double kozep = (p + z * z / (2 * nn)) / (1 + z * z / nn);
+    const double fel = z * std::sqrt(p * (1 - p) / nn + z * z / (4 * nn * nn)) / (1 + z * z / nn);
+    std::printf("  %-16s %5ld / %ld  %5.1f%%  [%5.1f%%, %5.1f%%]\n", ki, k, n, 100 * p, 100 * (kozep - fel),
+                100 * (kozep + fel));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    long meccsek = 2000;
+    std::uint32_t mag = 1;
+    bool alap = false;
+    eros::Beallitas beallitas;
+    for (int i = 1; i < argc; ++i) {
+        const bool van = i + 1 < argc;
+        if (!std::strcmp(argv[i], "--matches") && van) meccsek = std::atol(argv[++i]);
+        else if (!std::strcmp(argv[i], "--seed") && van) mag = static_cast<std::uint32_t>(std::atol(argv[++i]));
+        else if (!std::strcmp(argv[i], "--samples") && van) beallitas.mintak = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--depth") && van) beallitas.melyseg = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--baseline")) alap = true;
+        else {
+            std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline]\n");
+            return 2;
+        }
+    }
+
+    Ablak ablak;
+    ablak.cel = meccsek;
+    test::SeededRandom lapok{mag};
+    Jatek jatek{ablak, lapok};
+    jatek.Form_Load();
+    jatek.setErosGep(!alap);
+    beallitas.mag = mag;
+    jatek.erosBeallitas() = beallitas;
+
+    const auto kezdet = std::chrono::steady_clock::now();
+    jatek.ujjatek_Click();
+    while (ablak.meccsek < meccsek) test::referenciaLepes(jatek);
+    const double mp = std::chrono::duration<double>(std::chrono::steady_clock::now() - kezdet).count();
+
+    std::printf("%s computer vs reference player: %ld matches, %ld deals, seed %u", alap ? "fixed-rule" : "strong",
+                meccsek, ablak.leosztasok, mag);
+    if (!alap) std::printf(", %d samples, depth %d", beallitas.mintak, beallitas.melyseg);
+    std::printf(", %.1f s\n", mp);
+    sor("computer", ablak.gepNyert, ablak.meccsek);
+    sor("reference", ablak.meccsek - ablak.gepNyert, ablak.meccsek);
+    return 0;
+}

@@ -1,0 +1,80 @@
+// How long the strong opponent takes to decide, one thread, at the settings the game uses, over
+// tables from every phase of a deal: talon open early and late, talon closed, talon used up.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+
+#include "fake_platform.h"
+#include "simulation/scripted_player.h"
+
+namespace {
+
+using namespace tarolas;
+
+// Collects the tables the computer decides at while a scripted player plays against it.
+struct Gyujto : test::FakePlatform {
+    GameState* st = nullptr;
+    std::vector<GameState> helyzetek;
+    void gombbeallito() override {
+        if (st->soron == kGep && st->asztal.size() == 1) helyzetek.push_back(*st);
+    }
+    void varakozas() override {
+        // The first pause of the computer's lead: the hands are full again.
+        if (st->soron == kGep && st->asztal.empty() && st->kezben(kGep) == st->kezben(kJatekos) && st->kezben(kGep) > 0 &&
+            (st->talonszam == 0 || st->takart || st->kezben(kGep) == 5))
+            helyzetek.push_back(*st);
+    }
+};
+
+enum Szakasz { Korai, Keso, Takart, Elfogyott, Mind };
+
+bool illik(const GameState& st, Szakasz sz) {
+    switch (sz) {
+    case Korai: return !st.takart && st.talonszam >= 5;
+    case Keso: return !st.takart && st.talonszam > 0 && st.talonszam < 5;
+    case Takart: return st.takart;
+    case Elfogyott: return st.talonszam == 0;
+    default: return true;
+    }
+}
+
+const std::vector<GameState>& helyzetek() {
+    static const std::vector<GameState> h = [] {
+        Gyujto g;
+        test::SeededRandom lapok{3};
+        Jatek jatek{g, lapok};
+        g.st = &jatek.st;
+        std::mt19937 rng{3};
+        jatek.Form_Load();
+        while (g.helyzetek.size() < 400) test::egyetLep(jatek, rng);
+        return g.helyzetek;
+    }();
+    return h;
+}
+
+// Every table of the phase once per iteration; median and worst single decision as counters.
+void BM_StrongDecision(benchmark::State& state) {
+    const auto sz = static_cast<Szakasz>(state.range(0));
+    std::vector<const GameState*> tablak;
+    for (const GameState& st : helyzetek())
+        if (illik(st, sz)) tablak.push_back(&st);
+    eros::Beallitas b;
+    std::vector<double> idok;
+    for (auto _ : state) {
+        for (const GameState* st : tablak) {
+            const auto t0 = std::chrono::steady_clock::now();
+            if (st->asztal.empty()) benchmark::DoNotOptimize(eros::hivas(*st, b));
+            else benchmark::DoNotOptimize(eros::valasz(*st, b));
+            idok.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        }
+    }
+    std::sort(idok.begin(), idok.end());
+    state.counters["tables"] = static_cast<double>(tablak.size());
+    state.counters["median_ms"] = idok[idok.size() / 2];
+    state.counters["worst_ms"] = idok.back();
+}
+BENCHMARK(BM_StrongDecision)->DenseRange(Korai, Mind)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,280 @@
+#include "computer/strong.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "computer/search_model.h"
+
+namespace tarolas::eros {
+
+using modell::Allas;
+using modell::Lapok;
+using modell::bit;
+using modell::kNincs;
+
+namespace {
+
+constexpr int kVegtelen = std::numeric_limits<int>::max() / 2;
+constexpr int kEgyseg = 200;  // one game unit; points ahead only break ties between equal results
+
+std::uint64_t kever(std::uint64_t& x) {
+    std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// What the computer sees: the position with the player's hand and the talon left empty, the cards
+// it cannot place, and those of them the player is known to hold.
+struct Latvany {
+    Allas allas;
+    Lapok rejtett = 0;
+    Lapok ismert = 0;
+    Lapok kizart = 0;  // hidden cards the player cannot hold: they lie in the talon
+    int jatekosKeze = 0;
+
+    std::uint64_t ujjlenyomat() const {
+        std::uint64_t h = 0x243F6A8885A308D3ull;
+        auto add = [&](std::uint64_t v) {
+            h ^= v;
+            kever(h);
+        };
+        const Allas& a = allas;
+        add(a.kez[kGep]);
+        add(rejtett);
+        add(ismert);
+        add(kizart);
+        add(static_cast<std::uint64_t>(jatekosKeze) | static_cast<std::uint64_t>(a.talonszam) << 8 |
+            static_cast<std::uint64_t>(a.adulap + 1) << 16 | static_cast<std::uint64_t>(a.adu) << 24 |
+            static_cast<std::uint64_t>(a.soron) << 32 | static_cast<std::uint64_t>(a.tet + 1) << 40 |
+            static_cast<std::uint64_t>(a.takart) << 48 | static_cast<std::uint64_t>(a.tarolas[0]) << 49 |
+            static_cast<std::uint64_t>(a.tarolas[1]) << 50);
+        add(static_cast<std::uint64_t>(a.vitt[0]) | static_cast<std::uint64_t>(a.vitt[1]) << 16 |
+            static_cast<std::uint64_t>(a.bemondas[0]) << 32 | static_cast<std::uint64_t>(a.bemondas[1]) << 48);
+        return h;
+    }
+};
+
+Lapok lapjai(const Lista& l) {
+    Lapok m = 0;
+    for (Kartya c : l) m |= bit(modell::indexe(c));
+    return m;
+}
+
+// Only the fields named here are read; the player's hand is read for its count alone.
+Latvany latvany(const GameState& st) {
+    Latvany v;
+    GameState nyilt;
+    nyilt.kezek[kGep] = st.kezek[kGep];
+    nyilt.adulap = st.adulap;
+    nyilt.adu = st.adu;
+    nyilt.soron = st.soron;
+    nyilt.asztal = st.asztal;
+    nyilt.gepvittlapok = st.gepvittlapok;
+    nyilt.jatekosvittlapok = st.jatekosvittlapok;
+    nyilt.takart = st.takart;
+    nyilt.bemondas = st.bemondas;
+    nyilt.tarolas = st.tarolas;
+    v.allas = modell::allasbol(nyilt, {});
+    v.allas.talonszam = static_cast<std::int8_t>(st.talonszam);
+    v.jatekosKeze = st.kezben(kJatekos);
+
+    Lapok latott = v.allas.kez[kGep] | lapjai(st.asztal) | lapjai(st.gepvittlapok) | lapjai(st.jatekosvittlapok);
+    if (st.adulap != 0) latott |= bit(modell::indexe(st.adulap));
+    v.rejtett = ~latott & ((Lapok{1} << 20) - 1);
+    v.ismert = lapjai(st.jatekosMutatta) & v.rejtett;
+    v.kizart = lapjai(st.jatekosnakNincs) & v.rejtett & ~v.ismert;
+    return v;
+}
+
+// One guess of the hidden cards: the known ones in the player's hand, the rest shuffled.
+Allas minta(const Latvany& v, std::uint64_t& rng) {
+    std::array<std::int8_t, 20> szabad{};
+    int n = 0;
+    for (int i = 0; i < 20; ++i)
+        if ((v.rejtett & ~v.ismert) & bit(i)) szabad[n++] = static_cast<std::int8_t>(i);
+    for (int i = n - 1; i > 0; --i) std::swap(szabad[i], szabad[kever(rng) % static_cast<std::uint64_t>(i + 1)]);
+    std::stable_partition(szabad.begin(), szabad.begin() + n, [&](std::int8_t i) { return !(v.kizart & bit(i)); });
+
+    // The cards it cannot hold come last, so they go to the talon.
+    Allas a = v.allas;
+    a.kez[kJatekos] = v.ismert;
+    const int talonba = std::min<int>(v.allas.talonszam, n);
+    for (int k = 0; k < n - talonba; ++k) a.kez[kJatekos] |= bit(szabad[k]);
+    a.talonszam = 0;
+    for (int k = n - talonba; k < n; ++k) a.talon[a.talonszam++] = szabad[k];
+    return a;
+}
+
+int vegErtek(const Allas& a) {
+    const int elony = std::clamp(a.pontja(kGep) - a.pontja(kJatekos), -99, 99);
+    return modell::egysegek(a) * kEgyseg + elony;
+}
+
+// Below the search horizon: points ahead, plus trumps and aces still in hand.
+constexpr Lapok kAszok = bit(modell::indexe(11)) | bit(modell::indexe(21)) | bit(modell::indexe(31)) | bit(modell::indexe(41));
+
+int becsles(const Allas& a) {
+    int e = a.pontja(kGep) - a.pontja(kJatekos);
+    for (int oldal = 0; oldal < 2; ++oldal) {
+        const int elojel = oldal == kGep ? 1 : -1;
+        e += elojel * 6 * modell::darab(a.kez[oldal] & modell::szinLapjai(a.adu));
+        e += elojel * 4 * modell::darab(a.kez[oldal] & kAszok);
+    }
+    return std::clamp(e, -150, 150);
+}
+
+bool parLapja(const Allas& a, int oldal, int lap) {
+    const int r = lap % 5 + 1;
+    return (r == Kiraly || r == Felso) && a.parjai(oldal)[modell::szine(lap)];
+}
+
+// A lead of `lap`, announcing its marriage; true when the announcement reaches 66 and ends the deal.
+bool hiv(Allas& a, int lap) {
+    const int s = a.soron;
+    if (parLapja(a, s, lap)) {
+        modell::bemond(a, s, modell::szine(lap));
+        if (a.pontja(s) >= 66) {
+            modell::befejez(a, s);
+            return true;
+        }
+    }
+    modell::kijatszik(a, lap);
+    return false;
+}
+
+struct Kereso {
+    int melyseg = 0;
+    long csomopontok = 0;
+
+    // Cards in the order worth trying: tricks won cheaply, then cheap cards, for the answer; the
+    // strongest cards first for a lead.
+    int sorrend(const Allas& a, Lapok lapok, std::array<std::int8_t, 5>& ki) const {
+        int n = 0;
+        std::array<int, 5> kulcs{};
+        for (Lapok l = lapok; l; l &= l - 1) {
+            const int lap = std::countr_zero(l);
+            int k;
+            if (a.tet == kNincs) {
+                k = -modell::erteke(lap) + (modell::szine(lap) == a.adu ? 8 : 0);
+            } else {
+                const bool nyer = modell::szine(lap) == modell::szine(a.tet) ? lap < a.tet : modell::szine(lap) == a.adu;
+                k = (nyer ? 0 : 100) + modell::erteke(lap) + (modell::szine(lap) == a.adu ? 5 : 0);
+            }
+            int j = n++;
+            while (j > 0 && kulcs[j - 1] > k) {
+                kulcs[j] = kulcs[j - 1];
+                ki[j] = ki[j - 1];
+                --j;
+            }
+            kulcs[j] = k;
+            ki[j] = static_cast<std::int8_t>(lap);
+        }
+        return n;
+    }
+
+    int ertek(const Allas& a0, int alfa, int beta, int utesek) {
+        ++csomopontok;
+        if (a0.vege()) return vegErtek(a0);
+        Allas a = a0;
+        const int s = a.soron;
+        if (a.tet == kNincs) {
+            if (melyseg > 0 && utesek >= melyseg && !a.szigoru()) return becsles(a);
+            if (a.cserelhet(s)) modell::cserel(a, s);
+            if (a.pontja(s) >= 66) {
+                modell::befejez(a, s);
+                return vegErtek(a);
+            }
+        }
+        const Lapok lapok = a.tet == kNincs ? a.kez[s] : modell::valaszthato(a);
+        std::array<std::int8_t, 5> ki{};
+        const int n = sorrend(a, lapok, ki);
+        const bool max = s == kGep;
+        int legjobb = max ? -kVegtelen : kVegtelen;
+        for (int k = 0; k < n; ++k) {
+            Allas b = a;
+            int v;
+            if (b.tet == kNincs) v = hiv(b, ki[k]) ? vegErtek(b) : ertek(b, alfa, beta, utesek);
+            else {
+                modell::kijatszik(b, ki[k]);
+                v = ertek(b, alfa, beta, utesek + 1);
+            }
+            if (max) {
+                legjobb = std::max(legjobb, v);
+                alfa = std::max(alfa, v);
+            } else {
+                legjobb = std::min(legjobb, v);
+                beta = std::min(beta, v);
+            }
+            if (alfa >= beta) break;
+        }
+        return legjobb;
+    }
+};
+
+// A move at the top: exchange first or not, then the card.
+struct Valasztas {
+    bool csere = false;
+    int lap = kNincs;
+};
+
+Valasztas legjobb(const GameState& st, const Beallitas& b) {
+    const Latvany v = latvany(st);
+    std::vector<Valasztas> jeloltek;
+    const bool hivo = v.allas.tet == kNincs;
+    if (hivo) {
+        for (bool csere : {true, false}) {
+            if (csere && !v.allas.cserelhet(kGep)) continue;
+            Allas a = v.allas;
+            if (csere) modell::cserel(a, kGep);
+            for (Lapok l = a.kez[kGep]; l; l &= l - 1) jeloltek.push_back({csere, std::countr_zero(l)});
+        }
+    } else {
+        for (Lapok l = modell::valaszthato(v.allas); l; l &= l - 1) jeloltek.push_back({false, std::countr_zero(l)});
+    }
+    if (jeloltek.size() == 1) return jeloltek[0];
+
+    std::vector<long> osszeg(jeloltek.size(), 0);
+    std::uint64_t rng = b.mag ^ v.ujjlenyomat();
+    kever(rng);
+    // With nothing hidden one deal is the whole truth.
+    const int mintak = v.rejtett == v.ismert ? 1 : std::max(1, b.mintak);
+    Kereso kereso{b.melyseg, 0};
+    for (int m = 0; m < mintak; ++m) {
+        const Allas a = minta(v, rng);
+        for (std::size_t j = 0; j < jeloltek.size(); ++j) {
+            Allas c = a;
+            if (jeloltek[j].csere) modell::cserel(c, kGep);
+            int e;
+            if (hivo) e = hiv(c, jeloltek[j].lap) ? vegErtek(c) : kereso.ertek(c, -kVegtelen, kVegtelen, 0);
+            else {
+                modell::kijatszik(c, jeloltek[j].lap);
+                e = kereso.ertek(c, -kVegtelen, kVegtelen, 1);
+            }
+            osszeg[j] += e;
+        }
+    }
+    // Ties go to the first candidate: the exchange before none, a stronger card before a weaker.
+    std::size_t best = 0;
+    for (std::size_t j = 1; j < jeloltek.size(); ++j)
+        if (osszeg[j] > osszeg[best]) best = j;
+    return jeloltek[best];
+}
+
+}  // namespace
+
+int bemondottSzin(const std::array<Kartya, 5>& kez, Kartya lap) {
+    if (rangja(lap) != Kiraly && rangja(lap) != Felso) return 0;
+    const Parok p = parokat(kez);
+    return p.megvan(szinje(lap)) ? szinje(lap) : 0;
+}
+
+Hivas hivas(const GameState& st, const Beallitas& b) {
+    const Valasztas v = legjobb(st, b);
+    return {v.csere, modell::kodja(v.lap)};
+}
+
+Kartya valasz(const GameState& st, const Beallitas& b) { return modell::kodja(legjobb(st, b).lap); }
+
+}  // namespace tarolas::eros

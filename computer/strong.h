@@ -1,0 +1,33 @@
+#pragma once
+
+// The strong opponent's choices: it deals the cards it cannot see in many ways that fit what it has
+// seen, solves each deal with all cards open, and takes the move that does best over all of them.
+// It reads only what the computer may know: its own hand, the trump card, the cards played so
+// far, the talon count, the announcements, the score and the cards the player has shown.
+
+#include <cstdint>
+
+#include "game/state.h"
+
+namespace tarolas::eros {
+
+struct Beallitas {
+    std::uint64_t mag = 1;  // the same seed and the same visible table give the same choice
+    int mintak = 8;         // guessed deals per decision
+    int melyseg = 3;        // tricks searched while the talon is open; 0 = to the end
+};
+
+struct Hivas {
+    bool csere = false;  // take the trump card for the trump alsó first
+    Kartya lap = 0;      // the card to lead; a király or felső of a held marriage is announced
+};
+
+// The computer is to lead (and below 66): exchange or not, and which card.
+Hivas hivas(const GameState& st, const Beallitas& b);
+// The computer answers the card on the table; always a card the rules allow it.
+Kartya valasz(const GameState& st, const Beallitas& b);
+
+// The marriage a lead of `lap` from `kez` announces, or 0.
+int bemondottSzin(const std::array<Kartya, 5>& kez, Kartya lap);
+
+}  // namespace tarolas::eros

@@ -1,0 +1,163 @@
+// The strong opponent's rules model follows the real game move by move: random matches are played
+// through the game's own procedures while a model is fed the same moves, and the two must agree on
+// hands, talon, points, the lead, which answers are allowed, and how every deal is scored.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "computer/search_model.h"
+#include "fake_platform.h"
+#include "game/scoring.h"
+#include "simulation/scripted_player.h"
+
+namespace tarolas {
+namespace {
+
+using modell::Allas;
+using modell::Lapok;
+
+Lapok lapjai(const std::array<Kartya, 5>& kez) {
+    Lapok m = 0;
+    for (Kartya c : kez)
+        if (c != 0) m |= modell::bit(modell::indexe(c));
+    return m;
+}
+
+struct Tuk : test::FakePlatform {
+    explicit Tuk(std::uint32_t s) : seed(s) {}
+    std::uint32_t seed;
+    std::mt19937 rng{seed};
+    test::SeededRandom lapok{seed};
+    Jatek jatek{*this, lapok};
+    GameState& st = jatek.st;
+    Allas a;
+    GameState elozo;  // the game as the model last saw it
+    std::string hiba;
+    int leosztasok = 0;
+
+    void ellenoriz(bool jo, const std::string& mi) {
+        if (!jo && hiba.empty()) hiba = "seed " + std::to_string(seed) + ", deal " + std::to_string(leosztasok) + ": " + mi;
+    }
+
+    // Feeds the model whatever the game did since it last looked.
+    void szinkron() {
+        if (st.takart && !elozo.takart) modell::takar(a);
+        if (st.adulap != elozo.adulap && elozo.adulap != 0 && st.adulap == kartya(st.adu, Also)) {
+            const int oldal = lapjai(st.kezek[kGep]) & modell::bit(modell::indexe(elozo.adulap)) ? kGep : kJatekos;
+            ellenoriz(a.cserelhet(oldal), "an exchange the model allows");
+            modell::cserel(a, oldal);
+        }
+        for (int oldal = 0; oldal < 2; ++oldal)
+            if (st.bemondas[oldal] > elozo.bemondas[oldal])
+                modell::bemond(a, oldal, st.bemondas[oldal] - elozo.bemondas[oldal] == 40 ? st.adu : st.adu % 4 + 1);
+        a.tarolas = st.tarolas;
+        if (st.asztal.size() > elozo.asztal.size()) {
+            const int lap = modell::indexe(st.asztal.back());
+            ellenoriz(a.soron == st.soron, "the same side plays");
+            // The fixed-rule computer exchanges whenever it may, so before its lead it no longer can.
+            ellenoriz(jatek.erosGep() || a.tet != modell::kNincs || a.soron == kJatekos || !a.cserelhet(kGep),
+                      "the computer's exchange");
+            ellenoriz(a.tet == modell::kNincs || (modell::valaszthato(a) & modell::bit(lap)), "an answer the model allows");
+            modell::kijatszik(a, lap);
+        }
+        elozo = st;
+    }
+
+    void osszevet() {
+        szinkron();
+        ellenoriz(a.kez[kGep] == lapjai(st.kezek[kGep]) && a.kez[kJatekos] == lapjai(st.kezek[kJatekos]), "hands");
+        ellenoriz(a.talonszam == st.talonszam && a.adulap == (st.adulap ? modell::indexe(st.adulap) : -1), "talon");
+        ellenoriz(a.vitt[0] == pontosszeg(st.gepvittlapok) && a.vitt[1] == pontosszeg(st.jatekosvittlapok) &&
+                      a.bemondas == st.bemondas,
+                  "points");
+        ellenoriz(a.soron == st.soron && a.tet == (st.asztal.size() == 1 ? modell::indexe(st.tet) : -1) && !a.vege(),
+                  "the lead");
+        if (st.asztal.empty()) {
+            test::FakePlatform csendes;
+            RandomSource r;
+            Jatek proba{csendes, r};
+            proba.st = st;
+            proba.adulapcsere();
+            ellenoriz(a.cserelhet(kJatekos) == (proba.st.adulap != st.adulap), "the player's exchange");
+        }
+        if (st.asztal.size() != 1 || st.husz || st.negyven) return;
+        // The answers the game accepts from the player are the ones the model offers.
+        Lapok elfogad = 0;
+        for (int i = 0; i < 5; ++i) {
+            test::FakePlatform csendes;
+            RandomSource r;
+            Jatek proba{csendes, r};
+            proba.st = st;
+            if (st.kezek[kJatekos][i] != 0 && proba.laptetel(i) != 0) elfogad |= modell::bit(modell::indexe(st.kezek[kJatekos][i]));
+        }
+        ellenoriz(elfogad == modell::valaszthato(a), "the allowed answers");
+    }
+
+    void setStatusText(int panel, const std::string& text) override {
+        FakePlatform::setStatusText(panel, text);
+        if (panel != 1 || text.empty()) return;
+        // A new deal: the face-down cards come out in the order a copy of the card source gives.
+        test::FakePlatform csendes;
+        test::SeededRandom kopia = lapok;
+        Jatek elore{csendes, kopia};
+        elore.st = st;
+        std::vector<Kartya> sorrend;
+        while (elore.st.talonszam > 0) sorrend.push_back(elore.lapgeneralo());
+        a = modell::allasbol(st, sorrend);
+        elozo = st;
+    }
+    void ujrarajzol() override { szinkron(); }
+    void gombbeallito() override { szinkron(); }
+    MsgResult messageBox(const std::string& text, MsgButtons b, bool icon) override {
+        const auto ertek = text.find("\rÉrtéke: ");
+        if (ertek != std::string::npos) {
+            szinkron();
+            ++leosztasok;
+            // Kész, or the computer at 66 before its lead: the model ends the deal the same way.
+            if (!a.vege()) {
+                ellenoriz(a.tet == modell::kNincs && a.pontja(a.soron) >= 66, "a deal ended at 66 by the side to lead");
+                modell::befejez(a, a.soron);
+            }
+            const int n = std::atoi(text.c_str() + ertek + 10);
+            const int elojel = text.starts_with("A számítógép") ? 1 : text.starts_with("Te ") ? -1 : 0;
+            ellenoriz(modell::egysegek(a) == elojel * n && a.pontja(0) == jatek.pontjai(0) && a.pontja(1) == jatek.pontjai(1),
+                      "the deal's score");
+        }
+        return FakePlatform::messageBox(text, b, icon);
+    }
+};
+
+// Plays `n` deals with the random scripted player, the computer as set.
+std::string vegigjatszik(std::uint32_t seed, int n, bool eros) {
+    Tuk t{seed};
+    t.jatek.Form_Load();
+    t.jatek.setErosGep(eros);
+    t.jatek.erosBeallitas() = {seed, 2, 2};
+    for (long lepes = 0; t.leosztasok < n && t.hiba.empty() && lepes < 100L * n; ++lepes) {
+        if (t.st.soron == kJatekos) t.osszevet();
+        test::egyetLep(t.jatek, t.rng);
+    }
+    return t.hiba.empty() && t.leosztasok < n ? "no progress" : t.hiba;
+}
+
+TEST(SearchModel, FollowsTheGameThroughWholeDealsWithEitherComputer) {
+    EXPECT_EQ(vegigjatszik(7, 2000, false), "");
+    EXPECT_EQ(vegigjatszik(8, 150, true), "");
+}
+
+TEST(SearchModel, ScoresLikeTheScoreSheet) {
+    for (int p0 = 0; p0 <= 130; p0 += 1)
+        for (int p1 : {0, 1, 32, 33, 60, 65, 66, 70, 100})
+            for (int jelek = 0; jelek < 16; ++jelek) {
+                const std::array<bool, 2> tarolas{(jelek & 1) != 0, (jelek & 2) != 0};
+                const bool takart = jelek & 4;
+                const int vegzo = jelek >> 3;
+                const JatszmaEredmeny e = jatszmaEredmeny(p0, p1, tarolas, takart, vegzo);
+                const int vart = e.gyoztes == kDontetlen ? 0 : e.gyoztes == kGep ? e.egyseg : -e.egyseg;
+                ASSERT_EQ(modell::egysegek(p0, p1, tarolas, takart, vegzo), vart) << p0 << " " << p1 << " " << jelek;
+            }
+}
+
+}  // namespace
+}  // namespace tarolas

@@ -1,0 +1,101 @@
+// The strong opponent plays fair: it decides the same way whatever the cards it cannot see are.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <tuple>
+
+#include "fake_platform.h"
+#include "simulation/scripted_player.h"
+
+namespace tarolas {
+namespace {
+
+// Every table the computer decides at, over a few random deals: its answers and its leads.
+struct Gyujto : test::FakePlatform {
+    GameState* st = nullptr;
+    std::vector<GameState> helyzetek;
+    void gombbeallito() override {
+        if (st->soron == kGep && st->asztal.size() == 1) helyzetek.push_back(*st);
+    }
+    void ujrarajzol() override {
+        if (st->soron == kGep && st->asztal.empty() && st->kezben(kGep) > 0) helyzetek.push_back(*st);
+    }
+};
+
+// The same table with the player's unknown cards and the talon dealt out again.
+GameState atkever(GameState st, std::mt19937& rng) {
+    std::vector<Kartya> rejtett;
+    auto lathato = [&](Kartya c) {
+        const auto van = [&](const Lista& l) { return std::find(l.begin(), l.end(), c) != l.end(); };
+        return c == st.adulap || van(st.asztal) || van(st.gepvittlapok) || van(st.jatekosvittlapok) ||
+               van(st.jatekosMutatta) || std::find(st.kezek[kGep].begin(), st.kezek[kGep].end(), c) != st.kezek[kGep].end();
+    };
+    for (int s = 1; s <= 4; ++s)
+        for (int r = 1; r <= 5; ++r)
+            if (!lathato(kartya(s, r))) rejtett.push_back(kartya(s, r));
+    std::shuffle(rejtett.begin(), rejtett.end(), rng);
+    auto kovetkezo = rejtett.begin();
+    for (Kartya& c : st.kezek[kJatekos])
+        if (c != 0 && !lathato(c)) c = *kovetkezo++;
+    return st;
+}
+
+TEST(StrongOpponent, SameVisibleTableSameChoiceWhateverTheHiddenCards) {
+    Gyujto g;
+    test::SeededRandom lapok{5};
+    Jatek jatek{g, lapok};
+    g.st = &jatek.st;
+    std::mt19937 rng{5};
+    jatek.Form_Load();
+    for (int lepes = 0; lepes < 300; ++lepes) test::egyetLep(jatek, rng);
+    ASSERT_GT(g.helyzetek.size(), 40u);
+
+    const eros::Beallitas b{99, 4, 2};
+    int kulonbozo = 0;
+    for (const GameState& st : g.helyzetek) {
+        const GameState masik = atkever(st, rng);
+        kulonbozo += masik.kezek[kJatekos] != st.kezek[kJatekos];
+        if (st.asztal.empty()) {
+            const auto [csere1, lap1] = eros::hivas(st, b);
+            const auto [csere2, lap2] = eros::hivas(masik, b);
+            EXPECT_TRUE(csere1 == csere2 && lap1 == lap2) << megnevezo(st.kezek[kGep][0]);
+        } else {
+            EXPECT_EQ(eros::valasz(st, b), eros::valasz(masik, b)) << megnevezo(st.tet);
+        }
+    }
+    EXPECT_GT(kulonbozo, 20);
+}
+
+// What the player's answers with the talon closed tell the computer about its hand.
+TEST(StrongOpponent, StrictAnswersShowWhatThePlayerLacks) {
+    const std::vector<std::tuple<std::array<Kartya, 5>, int, Lista>> sorok = {
+        {{25, 33, 0, 0, 0}, 0, {21, 22}},                                      // followed without beating
+        {{21, 33, 0, 0, 0}, 0, {}},                                            // beat
+        {{15, 33, 0, 0, 0}, 0, {21, 22, 23, 24, 25}},                          // trumped
+        {{31, 33, 0, 0, 0}, 0, {21, 22, 23, 24, 25, 11, 12, 13, 14, 15}},      // neither
+    };
+    for (const auto& [kez, hely, vart] : sorok) {
+        test::FakePlatform ablak;
+        RandomSource r;
+        Jatek jatek{ablak, r};
+        GameState& st = jatek.st;
+        st.adu = Piros;
+        st.takart = true;
+        st.kezek = {{{32, 34, 0, 0, 0}, kez}};
+        st.tet = 23;
+        st.asztal = {23};
+        st.soron = kJatekos;
+        jatek.kijatszas(hely);
+        Lista nincs = st.jatekosnakNincs;
+        std::sort(nincs.begin(), nincs.end());
+        Lista v = vart;
+        std::sort(v.begin(), v.end());
+        nincs.erase(std::unique(nincs.begin(), nincs.end()), nincs.end());
+        EXPECT_EQ(nincs, v) << kez[0];
+    }
+}
+
+}  // namespace
+}  // namespace tarolas

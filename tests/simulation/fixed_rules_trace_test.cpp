@@ -1,0 +1,72 @@
+// With the strong opponent off the game does exactly what it always did: a long seeded run,
+// every call the game makes to the window with the state it is made in, hashed and compared with
+// the hash the fixed-rule game gave before the strong opponent existed.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "fake_platform.h"
+#include "simulation/scripted_player.h"
+
+namespace tarolas {
+namespace {
+
+struct Naplo : test::FakePlatform {
+    GameState* st = nullptr;
+    std::uint64_t h = 1469598103934665603ull;
+
+    void adat(std::int64_t v) {
+        h ^= static_cast<std::uint64_t>(v);
+        h *= 1099511628211ull;
+    }
+    void hivas(int mi) {
+        adat(mi);
+        for (const auto& kez : st->kezek)
+            for (Kartya c : kez) adat(c);
+        for (const Lista* l : {&st->kiadottlapok, &st->asztal, &st->gepvittlapok, &st->jatekosvittlapok}) {
+            adat(static_cast<std::int64_t>(l->size()));
+            for (Kartya c : *l) adat(c);
+        }
+        for (std::int64_t v : {std::int64_t{st->talonszam}, std::int64_t{st->adulap}, std::int64_t{st->adu},
+                               std::int64_t{st->tet}, std::int64_t{st->soron}, std::int64_t{st->takart},
+                               std::int64_t{st->bemondas[0]}, std::int64_t{st->bemondas[1]}, std::int64_t{st->husz},
+                               std::int64_t{st->negyven}, std::int64_t{st->tarolas[0]}, std::int64_t{st->tarolas[1]},
+                               std::int64_t{st->tarolashato}, std::int64_t{st->egyseg[0]}, std::int64_t{st->egyseg[1]}})
+            adat(v);
+    }
+    void ujrarajzol() override { hivas(1); }
+    void felfordito(std::array<std::int16_t, 2> f) override {
+        hivas(2);
+        adat(f[0] * 10 + f[1]);
+    }
+    void gombbeallito() override { hivas(3); }
+    void varakozas() override { hivas(4); }
+    void doEvents() override { hivas(5); }
+    MsgResult messageBox(const std::string& text, MsgButtons b, bool icon) override {
+        hivas(6);
+        for (unsigned char c : text) adat(c);
+        adat(icon);
+        return b == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
+    }
+    void setStatusText(int panel, const std::string& text) override {
+        hivas(7 + panel);
+        for (unsigned char c : text) adat(c);
+    }
+    void setButtonVisible(int index, bool visible) override { hivas(10 + index * 2 + visible); }
+    void focusTable() override { hivas(20); }
+};
+
+TEST(FixedRuleComputer, EveryCallToTheWindowAsBeforeTheStrongOpponent) {
+    Naplo n;
+    test::SeededRandom lapok{11};
+    Jatek jatek{n, lapok};
+    n.st = &jatek.st;
+    std::mt19937 rng{11};
+    jatek.Form_Load();
+    for (int lepes = 0; lepes < 20000; ++lepes) test::egyetLep(jatek, rng);
+    EXPECT_EQ(n.h, 12762492308637610876ull);
+}
+
+}  // namespace
+}  // namespace tarolas
