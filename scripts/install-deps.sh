@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core
   desktop-file-utils appstream
+  ccache dpkg-dev file lintian
 )
 
 missing=()
