@@ -42,7 +42,9 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 if [ $((X + WIDTH)) -gt 640 ] || [ $((Y + HEIGHT)) -gt 480 ] || [ "$X" -lt 0 ] || [ "$Y" -lt 0 ]; then
   fail "at scale 2 the window is ${WIDTH}x${HEIGHT} at $X,$Y, off the 640x480 screen"
 fi
+# xprop writes the class's non-ASCII bytes as octal escapes; printf %b turns them back.
 class=$(xprop -id "$win" WM_CLASS | sed -n 's/^WM_CLASS([A-Z_0-9]*) = "[^"]*", "\(.*\)"$/\1/p')
+class=$(printf '%b' "$(printf '%s' "$class" | sed 's/\\\([0-7]\{3\}\)/\\0\1/g')")
 wanted=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 [ -n "$class" ] && [ "$class" = "$wanted" ] || fail "window class \"$class\", desktop entry StartupWMClass \"$wanted\""
 # Fájl (Alt+F), down past "Új játék" to "Kilép".
