@@ -14,6 +14,7 @@
 
 #include "message_text.h"
 #include "table_widget.h"
+#include "window_manager.h"
 #include "windows/about_box.h"
 #include "windows/rules_window.h"
 
@@ -97,6 +98,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     const QSize hely = screen()->availableGeometry().size();
     resize(terv.width() <= hely.width() && terv.height() <= hely.height() ? terv
                                                                           : terv.scaled(hely, Qt::KeepAspectRatio));
+
+    new WindowManagerRequests(this, [this] { kilep_Click(); });
 
     Form_Load();
 }
