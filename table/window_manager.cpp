@@ -22,10 +22,12 @@ std::uint32_t atom(xcb_connection_t* c, const char* nev) {
 
 WindowManagerRequests::WindowManagerRequests(QWidget* ablak, std::function<void()> kilep)
     : QObject(ablak), ablak_(ablak), kilep_(std::move(kilep)) {
+    // The offscreen platform answers for X11 too, without a connection.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return;
-    wmProtocols_ = atom(x11->connection(), "WM_PROTOCOLS");
-    wmDeleteWindow_ = atom(x11->connection(), "WM_DELETE_WINDOW");
+    xcb_connection_t* c = x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
+    if (!c) return;
+    wmProtocols_ = atom(c, "WM_PROTOCOLS");
+    wmDeleteWindow_ = atom(c, "WM_DELETE_WINDOW");
     ablak->installEventFilter(this);
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
