@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 std::uint32_t atom(xcb_connection_t* c, const char* nev) {
