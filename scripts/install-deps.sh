@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core xdotool x11-utils
   desktop-file-utils appstream
-  ccache dpkg-dev file lintian
+  dpkg-dev file lintian
 )
 
 missing=()
