@@ -4,10 +4,11 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth imagemagick fonts-dejavu-core
+  xvfb xauth imagemagick fonts-dejavu-core xdotool x11-utils
   desktop-file-utils appstream
+  dpkg-dev file lintian
 )
 
 missing=()

@@ -8,11 +8,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
 #include "message_text.h"
 #include "table_widget.h"
+#include "window_manager.h"
 #include "windows/about_box.h"
 #include "windows/rules_window.h"
 
@@ -95,9 +97,15 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
-    // Initial client area 6915 x 5220 twips: the table and the status bar below it.
+    // Initial client area 6915 x 5220 twips: the table and the status bar below it. A screen
+    // without room for it (small, or at a large scale factor) gets the same shape, smaller.
     Picture3->setMinimumSize(0, 0);
-    resize(px(6915), px(5220) + menuBar()->sizeHint().height());
+    const QSize terv(px(6915), px(5220) + menuBar()->sizeHint().height());
+    const QSize hely = screen()->availableGeometry().size();
+    resize(terv.width() <= hely.width() && terv.height() <= hely.height() ? terv
+                                                                          : terv.scaled(hely, Qt::KeepAspectRatio));
+
+    new WindowManagerRequests(this, [this] { kilep_Click(); });
 
     billentyuzet();
     Form_Load();

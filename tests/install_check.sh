@@ -22,7 +22,7 @@ for f in "$desktop" "$icon" "$metainfo"; do
 done
 
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-[ -x "$prefix/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+[ -x "$prefix/games/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
 grep -qx "Icon=$id" "$desktop" || fail "the entry does not name the icon $id"
 grep -qx 'Name=Tarolás' "$desktop" || fail "the entry is not called Tarolás"
 grep -q '<svg' "$icon" || fail "the icon is not an SVG image"

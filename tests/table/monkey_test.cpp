@@ -77,8 +77,10 @@ TEST(Monkey, RandomInputNeverBreaksTheGame) {
         else if (r >= 97) QTest::keyClick(&f, gombBetuk[szam(4)], Qt::AltModifier);
     };
     QTimer::singleShot(0, &ora, utem);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return hatra < 0 && !f.busy() && !QApplication::activeModalWidget(); }, 240000))
-        << "a pause or a box never ended";
+    // 60 ms an action, never under four minutes: room for the sanitizer build on a busy machine.
+    const int korlat = std::max(240000, 60 * lepesek);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hatra < 0 && !f.busy() && !QApplication::activeModalWidget(); }, korlat))
+        << "a pause or a box never ended within " << korlat / 1000 << " s";
     EXPECT_EQ(elrontotta, -1) << "the game was broken after that many actions";
     EXPECT_FALSE(f.Timer1->isActive());
     std::printf("monkey: %d actions during a move, %d under a modal window, %d tricks\n", szunetben, dobozban, utesek);
