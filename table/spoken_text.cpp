@@ -1,6 +1,7 @@
 #include "spoken_text.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "game/cards.h"
 #include "hit_areas.h"
@@ -109,8 +110,9 @@ std::string bejelentes(const Nyom& elotte, const GameState& most, const std::arr
                            megnevezo(most.adulap) + ".");
     if (felfordit) {
         const Kartya a = gep[static_cast<std::size_t>((*felfordit)[0])], b = gep[static_cast<std::size_t>((*felfordit)[1])];
-        mondatok.push_back(std::string("A gép bemondott ") + (szinje(a) == most.adu ? "40-et: " : "20-at: ") +
-                           megnevezo(a) + ", " + megnevezo(b) + ".");
+        std::string m = "A gép bemondott ";
+        m.append(szinje(a) == most.adu ? "40-et: " : "20-at: ").append(megnevezo(a)).append(", ").append(megnevezo(b)).append(".");
+        mondatok.push_back(std::move(m));
     }
     const std::size_t n = most.asztal.size();
     if (n == elotte.asztal.size() + 1 && n <= 2 && kezeben(elotte.kezek[kGep], most.asztal.back()))
