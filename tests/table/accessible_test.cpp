@@ -31,7 +31,7 @@ TEST(Accessible, TheTableReadsOutWhatItShows) {
         std::vector<std::string> v{"A gép vitt lapjai. Vitt lapok értéke: 0   Bemondás: 20"};
         v.insert(v.end(), kozep.begin(), kozep.end());
         v.insert(v.end(), {"Piros ász", "Makk tíz", "Zöld alsó", negyedik, "Makk alsó"});
-        v.push_back("Vitt lapjaid. Vitt lapok értéke: 0   Bemondás: 40");
+        v.emplace_back("Vitt lapjaid. Vitt lapok értéke: 0   Bemondás: 40");
         return v;
     };
 
