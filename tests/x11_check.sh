@@ -47,8 +47,8 @@ class=$(xprop -id "$win" WM_CLASS | sed -n 's/^WM_CLASS([A-Z_0-9]*) = "[^"]*", "
 class=$(printf '%b' "$(printf '%s' "$class" | sed 's/\\\([0-7]\{3\}\)/\\0\1/g')")
 wanted=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 [ -n "$class" ] && [ "$class" = "$wanted" ] || fail "window class \"$class\", desktop entry StartupWMClass \"$wanted\""
-# Fájl (Alt+F), down past "Új játék" to "Kilép".
-xdotool windowfocus --sync "$win" key --delay 100 alt+f Down Return
+# Fájl (Alt+F), up round to its last item, "Kilép".
+xdotool windowfocus --sync "$win" key --delay 100 alt+f Up Return
 if ! ended; then fail "\"Kilép\" did not end the program"
 elif [ "$status" -ne 0 ]; then fail "after \"Kilép\" the program exited with status $status"
 fi
