@@ -52,4 +52,12 @@ struct ScriptedRandom : RandomSource {
     }
 };
 
+// A throwaway game on a silent window, to try a move on a copy of a position.
+struct Proba {
+    FakePlatform ablak;
+    RandomSource random;
+    Jatek jatek{ablak, random};
+    explicit Proba(const GameState& st) { jatek.st = st; }
+};
+
 }  // namespace tarolas::test

@@ -74,23 +74,16 @@ struct Tuk : test::FakePlatform {
         ellenoriz(a.soron == st.soron && a.tet == (st.asztal.size() == 1 ? modell::indexe(st.tet) : -1) && !a.vege(),
                   "the lead");
         if (st.asztal.empty()) {
-            test::FakePlatform csendes;
-            RandomSource r;
-            Jatek proba{csendes, r};
-            proba.st = st;
-            proba.adulapcsere();
-            ellenoriz(a.cserelhet(kJatekos) == (proba.st.adulap != st.adulap), "the player's exchange");
+            test::Proba p{st};
+            p.jatek.adulapcsere();
+            ellenoriz(a.cserelhet(kJatekos) == (p.jatek.st.adulap != st.adulap), "the player's exchange");
         }
         if (st.asztal.size() != 1 || st.husz || st.negyven) return;
         // The answers the game accepts from the player are the ones the model offers.
         Lapok elfogad = 0;
-        for (int i = 0; i < 5; ++i) {
-            test::FakePlatform csendes;
-            RandomSource r;
-            Jatek proba{csendes, r};
-            proba.st = st;
-            if (st.kezek[kJatekos][i] != 0 && proba.laptetel(i) != 0) elfogad |= modell::bit(modell::indexe(st.kezek[kJatekos][i]));
-        }
+        for (int i = 0; i < 5; ++i)
+            if (st.kezek[kJatekos][i] != 0 && test::Proba{st}.jatek.laptetel(i) != 0)
+                elfogad |= modell::bit(modell::indexe(st.kezek[kJatekos][i]));
         ellenoriz(elfogad == modell::valaszthato(a), "the allowed answers");
     }
 
@@ -147,15 +140,13 @@ TEST(SearchModel, FollowsTheGameThroughWholeDealsWithEitherComputer) {
 }
 
 TEST(SearchModel, ScoresLikeTheScoreSheet) {
-    for (int p0 = 0; p0 <= 130; p0 += 1)
+    for (int p0 = 0; p0 <= 130; ++p0)
         for (int p1 : {0, 1, 32, 33, 60, 65, 66, 70, 100})
-            for (int jelek = 0; jelek < 16; ++jelek) {
-                const std::array<bool, 2> tarolas{(jelek & 1) != 0, (jelek & 2) != 0};
-                const bool takart = jelek & 4;
-                const int vegzo = jelek >> 3;
-                const JatszmaEredmeny e = jatszmaEredmeny(p0, p1, tarolas, takart, vegzo);
+            for (int j = 0; j < 16; ++j) {  // the two Tarolás flags, closed, who ended the deal
+                const std::array<bool, 2> t{(j & 1) != 0, (j & 2) != 0};
+                const JatszmaEredmeny e = jatszmaEredmeny(p0, p1, t, j & 4, j >> 3);
                 const int vart = e.gyoztes == kDontetlen ? 0 : e.gyoztes == kGep ? e.egyseg : -e.egyseg;
-                ASSERT_EQ(modell::egysegek(p0, p1, tarolas, takart, vegzo), vart) << p0 << " " << p1 << " " << jelek;
+                ASSERT_EQ(modell::egysegek(p0, p1, t, j & 4, j >> 3), vart) << p0 << " " << p1 << " " << j;
             }
 }
 

@@ -63,56 +63,6 @@ TEST_F(Legality, ExchangeAndClosingOnlyWhileLeadingWithTheTalonInPlay) {
     EXPECT_TRUE(st.takart);
 }
 
-struct Trick : test::Allas {
-    // Each side holds just its card of the trick led by `vezeto`; the trump tíz is under the talon.
-    void trukk(std::int16_t adu, int vezeto, Kartya tet, Kartya valasz, bool takart = false) {
-        st = {.kezek = {test::Kez{vezeto == kGep ? tet : valasz}, {vezeto == kGep ? valasz : tet}},
-              .adulap = kartya(adu, Tiz), .adu = adu, .soron = kJatekos, .takart = takart};
-        rendez();
-    }
-    // Played with either side leading; `valaszoloNyer`: the answering side takes it.
-    void nyer(std::int16_t adu, Kartya tet, Kartya valasz, bool valaszoloNyer) {
-        for (int vezeto : {kGep, kJatekos}) {
-            SCOPED_TRACE(::testing::Message() << tet << " / " << valasz << ", leader " << vezeto);
-            trukk(adu, vezeto, tet, valasz);
-            if (vezeto == kGep) jatek.computerhiv();
-            jatek.kijatszas(0);  // a lead passes to the computer, an answer completes the trick
-            const int nyertes = valaszoloNyer ? 1 - vezeto : vezeto;
-            EXPECT_EQ(nyertes == kGep ? st.gepvittlapok : st.jatekosvittlapok, (Lista{tet, valasz}));
-            EXPECT_EQ(st.soron, kJatekos);  // the winner leads; the computer has done so already
-            EXPECT_EQ(st.asztal.size(), nyertes == kGep ? 1u : 0u);  // the computer leads at once
-            EXPECT_EQ(st.kezek[kJatekos][0], st.kiadottlapok.at(nyertes == kJatekos ? 3 : 8));  // five each
-        }
-    }
-};
-
-TEST_F(Trick, TheHigherCardOfTheLedSuitOrATrumpWinsOtherwiseTheLeaderThenTheWinnerDrawsFirst) {
-    nyer(Piros, 22, 21, true);  // tíz below ász
-    nyer(Piros, 22, 23, false);
-    nyer(Makk, 11, 25, true);  // the lowest trump wins; another suit never
-    nyer(Makk, 11, 31, false);
-    nyer(Makk, 24, 21, true);  // a led trump: higher and lower trump
-    nyer(Makk, 23, 24, false);
-}
-
-TEST_F(Trick, TheLastCardsOfTheTalonAndAClosedTalon) {
-    trukk(Tok, kJatekos, 21, 24);  // the player's trick
-    while (st.talonszam > 1) st.gepvittlapok.push_back(jatek.lapgeneralo());
-    jatek.kijatszas(0);
-    EXPECT_EQ(st.kezek[kJatekos][0], st.kiadottlapok.at(19));
-    EXPECT_EQ(st.kezek[kGep][0], 32);
-    EXPECT_TRUE(st.mindenLapMegvan());  // the talon used up
-
-    trukk(Tok, kJatekos, 21, 24, true);
-    st.kezek[kJatekos][1] = 11;
-    rendez();
-    jatek.kijatszas(0);
-    EXPECT_EQ(st.talonszam, 16);  // nothing drawn
-    trukk(Tok, kJatekos, 21, 24, true);  // the player's hand left empty ends the deal, closed short of 66
-    jatek.kijatszas(0);
-    EXPECT_EQ(st.egyseg, (std::array<std::int16_t, 2>{1, 0}));
-}
-
 // Every rule in its order, each grade of rules 6 and 7, and cases where an earlier rule must win.
 TEST(ScoringRules, TheFirstRuleThatAppliesDecides) {
     auto sor = [](int p0, int p1, std::array<bool, 2> t, bool zart, int vegzo, int gyoztes, int egyseg, auto indok) {
