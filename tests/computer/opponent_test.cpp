@@ -8,7 +8,7 @@
 namespace tarolas {
 namespace {
 
-using Kez = std::array<Kartya, 5>;
+using test::Kez;
 
 // The computer with this hand; a message box (a score sheet) stops it.
 struct Gep : test::FakePlatform {

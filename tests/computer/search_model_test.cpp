@@ -7,7 +7,6 @@
 #include <random>
 
 #include "computer/search_model.h"
-#include "fake_platform.h"
 #include "game/scoring.h"
 #include "simulation/scripted_player.h"
 

@@ -7,7 +7,6 @@
 #include <set>
 #include <tuple>
 
-#include "fake_platform.h"
 #include "simulation/scripted_player.h"
 
 namespace tarolas {

@@ -11,8 +11,6 @@
 
 namespace tarolas::test {
 
-using Kez = std::array<Kartya, 5>;
-
 struct Allas : ::testing::Test {
     FakePlatform platform;
     ScriptedRandom random;

@@ -1,4 +1,3 @@
-#include <functional>
 #include <map>
 
 #include "game/scoring.h"
@@ -38,29 +37,6 @@ TEST_F(Legality, StrictRulesWhenAnsweringAClosedOrUsedUpTalonAndMarriageLeads) {
     lapok(Piros, 0, {21, 25, 41}, true, 5, 0, "+++");    // leading: free
     lapok(Piros, 0, {23, 24, 13, 14, 34}, false, 5, 20, "++000");  // a 20: a side marriage's király or felső
     lapok(Piros, 0, {13, 14, 11, 23, 24}, false, 5, 40, "++000");  // a 40: the trump marriage's
-}
-
-TEST_F(Legality, ExchangeAndClosingOnlyWhileLeadingWithTheTalonInPlay) {
-    st = {.kezek = {test::Kez{21, 22, 41, 42, 14}, {11, 12, 23, 35, 44}}, .adulap = 33, .adu = Tok};
-    rendez();  // Tök trump, the Tök király under the talon, the player's alsó in slot 3
-    const GameState kezdet = st;
-    const std::function<void()> helyzetek[] = {[&] { st.asztal = {22}; }, [&] { st.takart = true; },
-                                               [&] { st.talonszam = 0; }};
-    for (const auto& helyzet : helyzetek) {
-        helyzet();
-        jatek.adulapcsere();
-        jatek.talontakaras();
-        EXPECT_EQ(platform.redraws, 0);
-        st = kezdet;
-    }
-    jatek.adulapcsere();
-    EXPECT_EQ(st.kezek[kJatekos], (test::Kez{11, 12, 23, 33, 44}));
-    EXPECT_EQ(st.adulap, 35);
-    jatek.adulapcsere();  // no alsó left
-    ASSERT_EQ(platform.messageIcons, std::vector{true});  // the only message
-    EXPECT_EQ(platform.messages[0], "Csak adu alsóra tudod a talon alján levő lapot kicserélni.");
-    jatek.talontakaras();
-    EXPECT_TRUE(st.takart);
 }
 
 // Every rule in its order, each grade of rules 6 and 7, and cases where an earlier rule must win.
@@ -129,15 +105,6 @@ struct Buttons : test::Allas {
         EXPECT_EQ(st.tarolas[kJatekos], index == 0);
     }
 };
-
-TEST_F(Buttons, OfferedToTheLeadingPlayerOnly) {
-    EXPECT_EQ(offeredButtons({.asztal = {41}, .soron = kJatekos, .tarolashato = true}), Gombok{});  // a card led
-    EXPECT_EQ(offeredButtons({.soron = kGep, .tarolashato = true}), Gombok{});
-    st = {.kezek = {test::Kez{}, {13, 14, 21, 34, 45}}, .adu = Piros, .soron = kJatekos, .tarolashato = true};
-    EXPECT_EQ(offeredButtons(st), (Gombok{1, 1, 0, 0}));  // a lone Tök felső is no marriage
-    st.kezek[kJatekos] = {23, 33, 24, 34, 41};  // two side marriages: one "20"
-    EXPECT_EQ(offeredButtons(st), (Gombok{1, 0, 1, 0}));
-}
 
 TEST_F(Buttons, EachHidesWhatItEndsAndKeszScoresEqualPointsForThePlayerAtOnce) {
     const std::string hivd = "\rA bemondásban szereplő felsőt vagy királyt kell hívnod.";

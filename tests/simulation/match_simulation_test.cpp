@@ -7,7 +7,6 @@
 #include <tuple>
 #include <utility>
 
-#include "fake_platform.h"
 #include "simulation/scripted_player.h"
 
 namespace tarolas {

@@ -7,11 +7,9 @@
 #include <random>
 #include <vector>
 
-#include "game/jatek.h"
+#include "fake_platform.h"
 
 namespace tarolas::test {
-
-using Kez = std::array<Kartya, 5>;
 
 // The dealer's numbers from a seeded generator instead of the clock, so a run repeats exactly.
 struct SeededRandom : RandomSource {
