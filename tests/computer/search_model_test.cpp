@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "computer/search_model.h"
 #include "game/scoring.h"
 #include "simulation/scripted_player.h"
@@ -23,21 +21,10 @@ Lapok lapjai(const std::array<Kartya, 5>& kez) {
     return m;
 }
 
-struct Tuk : test::FakePlatform {
-    explicit Tuk(std::uint32_t s) : seed(s) {}
-    std::uint32_t seed;
-    std::mt19937 rng{seed};
-    test::SeededRandom lapok{seed};
-    Jatek jatek{*this, lapok};
-    GameState& st = jatek.st;
+struct Tuk : test::Meccs {
+    explicit Tuk(std::uint32_t s) : Meccs(s, s) {}
     Allas a;
     GameState elozo;  // the game as the model last saw it
-    std::string hiba;
-    int leosztasok = 0;
-
-    void ellenoriz(bool jo, const std::string& mi) {
-        if (!jo && hiba.empty()) hiba = "seed " + std::to_string(seed) + ", deal " + std::to_string(leosztasok) + ": " + mi;
-    }
 
     // Feeds the model whatever the game did since it last looked.
     void szinkron() {
@@ -123,14 +110,13 @@ struct Tuk : test::FakePlatform {
 // Plays `n` deals with the random scripted player, the computer as set.
 std::string vegigjatszik(std::uint32_t seed, int n, bool eros) {
     Tuk t{seed};
-    t.jatek.Form_Load();
     t.jatek.setErosGep(eros);
     t.jatek.erosBeallitas() = {seed, 2, 2};
-    for (long lepes = 0; t.leosztasok < n && t.hiba.empty() && lepes < 100L * n; ++lepes) {
+    t.vegig(n, [&t] {
         if (t.st.soron == kJatekos) t.osszevet();
         test::egyetLep(t.jatek, t.rng);
-    }
-    return t.hiba.empty() && t.leosztasok < n ? "no progress" : t.hiba;
+    });
+    return t.hiba;
 }
 
 TEST(SearchModel, FollowsTheGameThroughWholeDealsWithEitherComputer) {
