@@ -67,7 +67,6 @@ using Scoring = test::Allas;
 TEST_F(Scoring, ADrawFromSixAllEndsTheMatchAndNoLeavesTheTableEmpty) {
     st = {.adulap = 35, .tet = 23, .gepvittlapok = {11, 12, 13, 14, 15, 22},
           .jatekosvittlapok = {21, 31, 41, 32, 42, 33, 34}, .bemondas = {20, 0}, .husz = true, .egyseg = {6, 6}};
-    rendez();
     platform.status[1] = "Az adu színe: PIROS";
     jatek.vege(kJatekos);
     EXPECT_EQ(platform.messages.at(0), "Döntetlen az állás!\r\r"
