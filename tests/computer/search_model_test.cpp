@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "computer/search_model.h"
-#include "fake_platform.h"
 #include "game/scoring.h"
 #include "simulation/scripted_player.h"
 
@@ -24,21 +21,10 @@ Lapok lapjai(const std::array<Kartya, 5>& kez) {
     return m;
 }
 
-struct Tuk : test::FakePlatform {
-    explicit Tuk(std::uint32_t s) : seed(s) {}
-    std::uint32_t seed;
-    std::mt19937 rng{seed};
-    test::SeededRandom lapok{seed};
-    Jatek jatek{*this, lapok};
-    GameState& st = jatek.st;
+struct Tuk : test::Meccs {
+    explicit Tuk(std::uint32_t s) : Meccs(s, s) {}
     Allas a;
     GameState elozo;  // the game as the model last saw it
-    std::string hiba;
-    int leosztasok = 0;
-
-    void ellenoriz(bool jo, const std::string& mi) {
-        if (!jo && hiba.empty()) hiba = "seed " + std::to_string(seed) + ", deal " + std::to_string(leosztasok) + ": " + mi;
-    }
 
     // Feeds the model whatever the game did since it last looked.
     void szinkron() {
@@ -74,23 +60,16 @@ struct Tuk : test::FakePlatform {
         ellenoriz(a.soron == st.soron && a.tet == (st.asztal.size() == 1 ? modell::indexe(st.tet) : -1) && !a.vege(),
                   "the lead");
         if (st.asztal.empty()) {
-            test::FakePlatform csendes;
-            RandomSource r;
-            Jatek proba{csendes, r};
-            proba.st = st;
-            proba.adulapcsere();
-            ellenoriz(a.cserelhet(kJatekos) == (proba.st.adulap != st.adulap), "the player's exchange");
+            test::Proba p{st};
+            p.jatek.adulapcsere();
+            ellenoriz(a.cserelhet(kJatekos) == (p.jatek.st.adulap != st.adulap), "the player's exchange");
         }
         if (st.asztal.size() != 1 || st.husz || st.negyven) return;
         // The answers the game accepts from the player are the ones the model offers.
         Lapok elfogad = 0;
-        for (int i = 0; i < 5; ++i) {
-            test::FakePlatform csendes;
-            RandomSource r;
-            Jatek proba{csendes, r};
-            proba.st = st;
-            if (st.kezek[kJatekos][i] != 0 && proba.laptetel(i) != 0) elfogad |= modell::bit(modell::indexe(st.kezek[kJatekos][i]));
-        }
+        for (int i = 0; i < 5; ++i)
+            if (st.kezek[kJatekos][i] != 0 && test::Proba{st}.jatek.laptetel(i) != 0)
+                elfogad |= modell::bit(modell::indexe(st.kezek[kJatekos][i]));
         ellenoriz(elfogad == modell::valaszthato(a), "the allowed answers");
     }
 
@@ -131,14 +110,13 @@ struct Tuk : test::FakePlatform {
 // Plays `n` deals with the random scripted player, the computer as set.
 std::string vegigjatszik(std::uint32_t seed, int n, bool eros) {
     Tuk t{seed};
-    t.jatek.Form_Load();
     t.jatek.setErosGep(eros);
     t.jatek.erosBeallitas() = {seed, 2, 2};
-    for (long lepes = 0; t.leosztasok < n && t.hiba.empty() && lepes < 100L * n; ++lepes) {
+    t.vegig(n, [&t] {
         if (t.st.soron == kJatekos) t.osszevet();
         test::egyetLep(t.jatek, t.rng);
-    }
-    return t.hiba.empty() && t.leosztasok < n ? "no progress" : t.hiba;
+    });
+    return t.hiba;
 }
 
 TEST(SearchModel, FollowsTheGameThroughWholeDealsWithEitherComputer) {
@@ -147,15 +125,13 @@ TEST(SearchModel, FollowsTheGameThroughWholeDealsWithEitherComputer) {
 }
 
 TEST(SearchModel, ScoresLikeTheScoreSheet) {
-    for (int p0 = 0; p0 <= 130; p0 += 1)
+    for (int p0 = 0; p0 <= 130; ++p0)
         for (int p1 : {0, 1, 32, 33, 60, 65, 66, 70, 100})
-            for (int jelek = 0; jelek < 16; ++jelek) {
-                const std::array<bool, 2> tarolas{(jelek & 1) != 0, (jelek & 2) != 0};
-                const bool takart = jelek & 4;
-                const int vegzo = jelek >> 3;
-                const JatszmaEredmeny e = jatszmaEredmeny(p0, p1, tarolas, takart, vegzo);
+            for (int j = 0; j < 16; ++j) {  // the two Tarolás flags, closed, who ended the deal
+                const std::array<bool, 2> t{(j & 1) != 0, (j & 2) != 0};
+                const JatszmaEredmeny e = jatszmaEredmeny(p0, p1, t, j & 4, j >> 3);
                 const int vart = e.gyoztes == kDontetlen ? 0 : e.gyoztes == kGep ? e.egyseg : -e.egyseg;
-                ASSERT_EQ(modell::egysegek(p0, p1, tarolas, takart, vegzo), vart) << p0 << " " << p1 << " " << jelek;
+                ASSERT_EQ(modell::egysegek(p0, p1, t, j & 4, j >> 3), vart) << p0 << " " << p1 << " " << j;
             }
 }
 

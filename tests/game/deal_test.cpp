@@ -48,11 +48,4 @@ TEST_F(Deal, CardsComeFromRoundingHalfToEven) {
         EXPECT_NEAR(db[k], n * p[k], 5 * std::sqrt(n * p[k] * (1 - p[k]))) << k;
 }
 
-TEST_F(Deal, CardNamesAndPoints) {
-    EXPECT_EQ(megnevezo(0), "");
-    EXPECT_EQ(megnevezo(35), "Tök alsó");
-    st.jatekosvittlapok = {11, 15};
-    EXPECT_EQ(jatek.lapertekszamolo(kJatekos), 13);
-}
-
 }  // namespace tarolas

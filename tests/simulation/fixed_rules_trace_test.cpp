@@ -6,7 +6,6 @@
 
 #include <random>
 
-#include "fake_platform.h"
 #include "simulation/scripted_player.h"
 
 namespace tarolas {
@@ -16,10 +15,7 @@ struct Naplo : test::FakePlatform {
     GameState* st = nullptr;
     std::uint64_t h = 1469598103934665603ull;
 
-    void adat(std::int64_t v) {
-        h ^= static_cast<std::uint64_t>(v);
-        h *= 1099511628211ull;
-    }
+    void adat(std::int64_t v) { h = (h ^ static_cast<std::uint64_t>(v)) * 1099511628211ull; }
     void hivas(int mi) {
         adat(mi);
         for (const auto& kez : st->kezek)
@@ -28,18 +24,13 @@ struct Naplo : test::FakePlatform {
             adat(static_cast<std::int64_t>(l->size()));
             for (Kartya c : *l) adat(c);
         }
-        for (std::int64_t v : {std::int64_t{st->talonszam}, std::int64_t{st->adulap}, std::int64_t{st->adu},
-                               std::int64_t{st->tet}, std::int64_t{st->soron}, std::int64_t{st->takart},
-                               std::int64_t{st->bemondas[0]}, std::int64_t{st->bemondas[1]}, std::int64_t{st->husz},
-                               std::int64_t{st->negyven}, std::int64_t{st->tarolas[0]}, std::int64_t{st->tarolas[1]},
-                               std::int64_t{st->tarolashato}, std::int64_t{st->egyseg[0]}, std::int64_t{st->egyseg[1]}})
+        for (std::int64_t v : std::initializer_list<std::int64_t>{
+                 st->talonszam, st->adulap, st->adu, st->tet, st->soron, st->takart, st->bemondas[0], st->bemondas[1],
+                 st->husz, st->negyven, st->tarolas[0], st->tarolas[1], st->tarolashato, st->egyseg[0], st->egyseg[1]})
             adat(v);
     }
     void ujrarajzol() override { hivas(1); }
-    void felfordito(std::array<std::int16_t, 2> f) override {
-        hivas(2);
-        adat(f[0] * 10 + f[1]);
-    }
+    void felfordito(std::array<std::int16_t, 2> f) override { hivas(2); adat(f[0] * 10 + f[1]); }
     void gombbeallito() override { hivas(3); }
     void varakozas() override { hivas(4); }
     void doEvents() override { hivas(5); }

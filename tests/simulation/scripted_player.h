@@ -4,14 +4,13 @@
 // written out independently of the game's own checks, and a plain scripted player.
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <vector>
 
-#include "game/jatek.h"
+#include "fake_platform.h"
 
 namespace tarolas::test {
-
-using Kez = std::array<Kartya, 5>;
 
 // The dealer's numbers from a seeded generator instead of the clock, so a run repeats exactly.
 struct SeededRandom : RandomSource {
@@ -73,5 +72,31 @@ inline void egyetLep(Jatek& jatek, std::mt19937& rng) {
     const std::vector<int> helyek = jatszhatoHelyek(st);
     jatek.kijatszas(helyek[rng() % helyek.size()]);
 }
+
+// A seeded match on a fake window, played until enough deals are scored; it keeps the first fault
+// it is told of.
+struct Meccs : FakePlatform {
+    Meccs(std::uint32_t s, std::uint32_t lapmag) : seed(s), lapok(lapmag) {}
+    std::uint32_t seed;
+    std::mt19937 rng{seed};
+    SeededRandom lapok;
+    Jatek jatek{*this, lapok};
+    GameState& st = jatek.st;
+    std::string hiba;
+    long lepes = 0;
+    int leosztasok = 0;
+
+    void ellenoriz(bool jo, const std::string& mi) {
+        if (!jo && hiba.empty())
+            hiba = "seed " + std::to_string(seed) + ", deal " + std::to_string(leosztasok) + ", step " +
+                   std::to_string(lepes) + ": " + mi;
+    }
+    // Runs `lep` until `n` deals are scored or a fault turns up; stalling is a fault too.
+    void vegig(int n, const std::function<void()>& lep) {
+        jatek.Form_Load();
+        for (; leosztasok < n && hiba.empty() && lepes < 100L * n; ++lepes) lep();
+        ellenoriz(leosztasok >= n, "the matches make no progress");
+    }
+};
 
 }  // namespace tarolas::test

@@ -17,9 +17,7 @@ const auto w = static_cast<float>(g.lapszelesseg);
 
 GameState allas(std::int16_t talonszam, Lista asztal, Lista gepvitt, Lista jatekosvitt) {
     GameState st;
-    st.adu = Piros;
-    st.adulap = 12;
-    st.talonszam = talonszam;
+    std::tie(st.adu, st.adulap, st.talonszam) = std::tuple(Piros, 12, talonszam);
     st.kezek = {{{11, 23, 34, 33, 45}, {13, 14, 22, 41, 35}}};
     std::tie(st.asztal, st.gepvittlapok, st.jatekosvittlapok) = std::tie(asztal, gepvitt, jatekosvitt);
     return st;

@@ -4,12 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
-#include "game/cards.h"
-#include "table/form1.h"
-#include "table/table_widget.h"
 #include "table_window.h"
 
 namespace tarolas::test {

@@ -7,7 +7,7 @@
 namespace tarolas::test {
 namespace {
 
-TEST(SpokenText, TheComputersMovesAndWhoTookTheTrick) {
+TEST(SpokenText, TheComputersMovesWhoTookTheTrickAndTheScore) {
     // Before: the computer holds the Makk ász and the Tök alsó, the player the Piros ász; Tök is trump.
     GameState alap;
     alap.kezek = {{{21, 35, 33, 34, 0}, {11, 12, 13, 14, 15}}};
@@ -36,9 +36,7 @@ TEST(SpokenText, TheComputersMovesAndWhoTookTheTrick) {
         e.lepes(most);
         EXPECT_EQ(bejelentes(nyom(elotte), most, e.felfordit), e.hir) << e.mi;
     }
-}
-
-TEST(SpokenText, ScoreIsEmptyWhileNoMatchIsOn) {
+    // The score, only while a match is on.
     GameState st;
     st.egyseg = {3, 2};
     EXPECT_EQ(allasSzoveg(st), "");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -15,7 +16,6 @@ TEST(Table, DealsOnF2AndRedrawsOnResizeUnlessUnderAHundredTwips) {
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     EXPECT_EQ(w.statusText(1), QString());
-    EXPECT_EQ(w.statusText(2), QString());
     EXPECT_EQ(w.Label1->text(), QStringLiteral("20 kártya"));
     QTest::keyClick(&w, Qt::Key_F2);
     const char* szinek[] = {"PIROS", "MAKK", "TÖK", "ZÖLD"};
@@ -52,6 +52,18 @@ TEST(Table, DealsOnF2AndRedrawsOnResizeUnlessUnderAHundredTwips) {
     EXPECT_EQ(w.geometria().lapmagassag, 105.0f / 4);
     EXPECT_EQ(w.Label1->text(), QStringLiteral("3 kártya"));
     EXPECT_TRUE(w.Command1[0]->isHidden());
+}
+
+TEST(StrongOpponentMenu, OneCheckableItemUnderFajlOffAtStartSwitchesTheGame) {
+    Form1 f;
+    const QList<QAction*> elemek = f.fajl->actions();
+    ASSERT_EQ(elemek.size(), 4);  // Új játék, Erős ellenfél, the separator, Kilép
+    EXPECT_TRUE(elemek[1] == f.erosellenfel && f.erosellenfel->isCheckable() && !f.erosellenfel->isChecked());
+    EXPECT_EQ(f.erosellenfel->text(), QStringLiteral("Erős ellenfél"));
+    for (const bool eros : {false, true, false}) {
+        EXPECT_EQ(f.jatek().erosGep(), eros);
+        f.erosellenfel->trigger();
+    }
 }
 
 }  // namespace
