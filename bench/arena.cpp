@@ -11,7 +11,7 @@
 #include <string>
 
 #include "fake_platform.h"
-#include "simulation/reference_player.h"
+#include "reference_player.h"
 #include "simulation/scripted_player.h"
 
 namespace {

@@ -44,4 +44,37 @@ int valaszt(const Kez& kez, Mertek mertek, Jelolt jelolt) {
     return k;
 }
 
+// The fixed rules' lead: its strongest side card; its strongest trump only when it holds nothing else.
+inline int hivasHelye(const Kez& kez, int adu) {
+    bool vannemadu = false;
+    for (Kartya c : kez)
+        if (c != 0 && szinje(c) != adu) vannemadu = true;
+    return valaszt(kez, Mertek::Legerosebb, [&](Kartya c) { return vannemadu ? szinje(c) != adu : szinje(c) == adu; });
+}
+
+// The fixed rules' answer to `tet`: beat in suit as cheaply as it can, else follow with the cheapest
+// card of the suit, else trump with the lowest trump, else throw the cheapest card. That always
+// satisfies the following rules, so it needs no legality check of its own.
+inline int valaszHelye(const Kez& kez, Kartya tet, int adu) {
+    const int tetszin = szinje(tet);
+    bool vanszin = false;
+    bool vanfelul = false;
+    bool vanadu = false;
+    for (Kartya c : kez) {
+        if (c == 0) continue;
+        if (szinje(c) == tetszin) {
+            vanszin = true;
+            if (rangja(c) < rangja(tet)) vanfelul = true;
+        } else if (szinje(c) == adu) {
+            vanadu = true;
+        }
+    }
+    return valaszt(kez, Mertek::Legolcsobb, [&](Kartya c) {
+        if (vanszin && vanfelul) return szinje(c) == tetszin && rangja(c) < rangja(tet);
+        if (vanszin) return szinje(c) == tetszin;
+        if (vanadu) return szinje(c) == adu;
+        return true;
+    });
+}
+
 }  // namespace tarolas::gep

@@ -68,12 +68,7 @@ void Jatek::computerhiv() {
         st.husz = false;
         st.negyven = false;
     } else {
-        bool vannemadu = false;
-        for (Kartya c : kez)
-            if (c != 0 && szinje(c) != st.adu) vannemadu = true;
-        // Its strongest side card; its strongest trump only when it holds nothing else.
-        k = gep::valaszt(kez, gep::Mertek::Legerosebb,
-                         [&](Kartya c) { return vannemadu ? szinje(c) != st.adu : szinje(c) == st.adu; });
+        k = gep::hivasHelye(kez, st.adu);
     }
 
     const Kartya lap = kez[k];

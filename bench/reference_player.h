@@ -33,32 +33,12 @@ inline void referenciaLepes(Jatek& jatek) {
                 for (szin = Piros; szin == st.adu || !parok.megvan(szin); ++szin) {}
             k = gep::parhelyei(kez, szin)[0];
         } else {
-            bool vannemadu = false;
-            for (Kartya c : kez)
-                if (c != 0 && szinje(c) != st.adu) vannemadu = true;
-            k = gep::valaszt(kez, gep::Mertek::Legerosebb,
-                             [&](Kartya c) { return vannemadu ? szinje(c) != st.adu : szinje(c) == st.adu; });
+            k = gep::hivasHelye(kez, st.adu);
         }
         return jatek.kijatszas(k);
     }
 
-    const int tetszin = szinje(st.tet);
-    bool vanszin = false, vanfelul = false, vanadu = false;
-    for (Kartya c : kez) {
-        if (c == 0) continue;
-        if (szinje(c) == tetszin) {
-            vanszin = true;
-            if (rangja(c) < rangja(st.tet)) vanfelul = true;
-        } else if (szinje(c) == st.adu) {
-            vanadu = true;
-        }
-    }
-    jatek.kijatszas(gep::valaszt(kez, gep::Mertek::Legolcsobb, [&](Kartya c) {
-        if (vanszin && vanfelul) return szinje(c) == tetszin && rangja(c) < rangja(st.tet);
-        if (vanszin) return szinje(c) == tetszin;
-        if (vanadu) return szinje(c) == st.adu;
-        return true;
-    }));
+    jatek.kijatszas(gep::valaszHelye(kez, st.tet, st.adu));
 }
 
 }  // namespace tarolas::test
