@@ -13,21 +13,6 @@ namespace {
 
 using namespace tarolas;
 
-// Collects the tables the computer decides at while a scripted player plays against it.
-struct Gyujto : test::FakePlatform {
-    GameState* st = nullptr;
-    std::vector<GameState> helyzetek;
-    void gombbeallito() override {
-        if (st->soron == kGep && st->asztal.size() == 1) helyzetek.push_back(*st);
-    }
-    void varakozas() override {
-        // The first pause of the computer's lead: the hands are full again.
-        if (st->soron == kGep && st->asztal.empty() && st->kezben(kGep) == st->kezben(kJatekos) && st->kezben(kGep) > 0 &&
-            (st->talonszam == 0 || st->takart || st->kezben(kGep) == 5))
-            helyzetek.push_back(*st);
-    }
-};
-
 enum Szakasz { Korai, Keso, Takart, Elfogyott, Mind };
 
 bool illik(const GameState& st, Szakasz sz) {
@@ -42,13 +27,8 @@ bool illik(const GameState& st, Szakasz sz) {
 
 const std::vector<GameState>& helyzetek() {
     static const std::vector<GameState> h = [] {
-        Gyujto g;
-        test::SeededRandom lapok{3};
-        Jatek jatek{g, lapok};
-        g.st = &jatek.st;
-        std::mt19937 rng{3};
-        jatek.Form_Load();
-        while (g.helyzetek.size() < 400) test::egyetLep(jatek, rng);
+        test::Dontesek g;
+        test::lejatszik(g, 3, [&] { return g.helyzetek.size() < 400; });
         return g.helyzetek;
     }();
     return h;

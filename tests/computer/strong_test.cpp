@@ -12,18 +12,6 @@
 namespace tarolas {
 namespace {
 
-// Every table the computer decides at, over a few random deals: its answers and its leads.
-struct Gyujto : test::FakePlatform {
-    GameState* st = nullptr;
-    std::vector<GameState> helyzetek;
-    void gombbeallito() override {
-        if (st->soron == kGep && st->asztal.size() == 1) helyzetek.push_back(*st);
-    }
-    void ujrarajzol() override {
-        if (st->soron == kGep && st->asztal.empty() && st->kezben(kGep) > 0) helyzetek.push_back(*st);
-    }
-};
-
 // The same table with the player's unknown cards and the talon dealt out again.
 GameState atkever(GameState st, std::mt19937& rng) {
     std::vector<Kartya> rejtett;
@@ -43,13 +31,10 @@ GameState atkever(GameState st, std::mt19937& rng) {
 }
 
 TEST(StrongOpponent, SameVisibleTableSameChoiceWhateverTheHiddenCards) {
-    Gyujto g;
-    test::SeededRandom lapok{5};
-    Jatek jatek{g, lapok};
-    g.st = &jatek.st;
+    test::Dontesek g;
+    int lepes = 0;
+    test::lejatszik(g, 5, [&] { return lepes++ < 300; });
     std::mt19937 rng{5};
-    jatek.Form_Load();
-    for (int lepes = 0; lepes < 300; ++lepes) test::egyetLep(jatek, rng);
     ASSERT_GT(g.helyzetek.size(), 40u);
 
     const eros::Beallitas b{99, 4, 2};

@@ -50,12 +50,8 @@ struct Naplo : test::FakePlatform {
 
 TEST(FixedRuleComputer, EveryCallToTheWindowAsBeforeTheStrongOpponent) {
     Naplo n;
-    test::SeededRandom lapok{11};
-    Jatek jatek{n, lapok};
-    n.st = &jatek.st;
-    std::mt19937 rng{11};
-    jatek.Form_Load();
-    for (int lepes = 0; lepes < 20000; ++lepes) test::egyetLep(jatek, rng);
+    int lepes = 0;
+    test::lejatszik(n, 11, [&] { return lepes++ < 20000; });
     EXPECT_EQ(n.h, 12762492308637610876ull);
 }
 

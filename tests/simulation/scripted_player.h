@@ -99,4 +99,31 @@ struct Meccs : FakePlatform {
     }
 };
 
+// A fresh game on `ablak` with seed `mag`, played by the plain player while `tovabb()` holds;
+// `ablak.st` points at its state meanwhile.
+template <class Ablak, class Tovabb>
+void lejatszik(Ablak& ablak, std::uint32_t mag, Tovabb tovabb) {
+    SeededRandom lapok{mag};
+    Jatek jatek{ablak, lapok};
+    ablak.st = &jatek.st;
+    std::mt19937 rng{mag};
+    jatek.Form_Load();
+    while (tovabb()) egyetLep(jatek, rng);
+    ablak.st = nullptr;
+}
+
+// The tables the computer decides at: every answer, and every lead at its first pause, hands full.
+struct Dontesek : FakePlatform {
+    GameState* st = nullptr;
+    std::vector<GameState> helyzetek;
+    void gombbeallito() override {
+        if (st->soron == kGep && st->asztal.size() == 1) helyzetek.push_back(*st);
+    }
+    void varakozas() override {
+        if (st->soron == kGep && st->asztal.empty() && st->kezben(kGep) == st->kezben(kJatekos) && st->kezben(kGep) > 0 &&
+            (st->talonszam == 0 || st->takart || st->kezben(kGep) == 5))
+            helyzetek.push_back(*st);
+    }
+};
+
 }  // namespace tarolas::test
