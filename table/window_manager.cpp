@@ -10,8 +10,7 @@
 #include <cstring>
 #include <utility>
 
-namespace {
-std::uint32_t atom(xcb_connection_t* c, const char* nev) {
+std::uint32_t xcbAtom(xcb_connection_t* c, const char* nev) {
     xcb_intern_atom_reply_t* r =
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(nev)), nev), nullptr);
     std::uint32_t a = XCB_ATOM_NONE;
@@ -19,7 +18,6 @@ std::uint32_t atom(xcb_connection_t* c, const char* nev) {
     std::free(r);
     return a;
 }
-}  // namespace
 
 WindowManagerRequests::WindowManagerRequests(QWidget* ablak, std::function<void()> kilep)
     : QObject(ablak), ablak_(ablak), kilep_(std::move(kilep)) {
@@ -27,8 +25,8 @@ WindowManagerRequests::WindowManagerRequests(QWidget* ablak, std::function<void(
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* c = x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
     if (!c) return;
-    wmProtocols_ = atom(c, "WM_PROTOCOLS");
-    wmDeleteWindow_ = atom(c, "WM_DELETE_WINDOW");
+    wmProtocols_ = xcbAtom(c, "WM_PROTOCOLS");
+    wmDeleteWindow_ = xcbAtom(c, "WM_DELETE_WINDOW");
     ablak->installEventFilter(this);
     QCoreApplication::instance()->installNativeEventFilter(this);
 }

@@ -10,6 +10,10 @@
 #include <functional>
 
 class QWidget;
+struct xcb_connection_t;
+
+// The X atom of `nev` on connection `c`; XCB_ATOM_NONE (0) when the server gives none.
+std::uint32_t xcbAtom(xcb_connection_t* c, const char* nev);
 
 class WindowManagerRequests : public QObject, public QAbstractNativeEventFilter {
 public:

@@ -9,11 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
 
 #include "table/form1.h"
+#include "table/window_manager.h"
 
 namespace {
 
@@ -22,22 +20,14 @@ struct WindowManager {
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     ~WindowManager() { xcb_disconnect(c); }
 
-    xcb_atom_t atom(const char* nev) {
-        xcb_intern_atom_reply_t* r =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(nev)), nev), nullptr);
-        xcb_atom_t a = XCB_ATOM_NONE;
-        if (r) a = r->atom;
-        std::free(r);
-        return a;
-    }
     // WM_DELETE_WINDOW: what the close box of a window frame sends.
     void closeRequest(WId ablak) {
         xcb_client_message_event_t e{};
         e.response_type = XCB_CLIENT_MESSAGE;
         e.format = 32;
         e.window = static_cast<xcb_window_t>(ablak);
-        e.type = atom("WM_PROTOCOLS");
-        e.data.data32[0] = atom("WM_DELETE_WINDOW");
+        e.type = xcbAtom(c, "WM_PROTOCOLS");
+        e.data.data32[0] = xcbAtom(c, "WM_DELETE_WINDOW");
         e.data.data32[1] = XCB_CURRENT_TIME;
         xcb_send_event(c, 0, e.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&e));
         xcb_flush(c);
