@@ -146,7 +146,6 @@ bool hiv(Allas& a, int lap) {
 
 struct Kereso {
     int melyseg = 0;
-    long csomopontok = 0;
 
     // Cards in the order worth trying: tricks won cheaply, then cheap cards, for the answer; the
     // strongest cards first for a lead.
@@ -175,7 +174,6 @@ struct Kereso {
     }
 
     int ertek(const Allas& a0, int alfa, int beta, int utesek) {
-        ++csomopontok;
         if (a0.vege()) return vegErtek(a0);
         Allas a = a0;
         const int s = a.soron;
@@ -240,7 +238,7 @@ Valasztas legjobb(const GameState& st, const Beallitas& b) {
     kever(rng);
     // With nothing hidden one deal is the whole truth.
     const int mintak = v.rejtett == v.ismert ? 1 : std::max(1, b.mintak);
-    Kereso kereso{b.melyseg, 0};
+    Kereso kereso{b.melyseg};
     for (int m = 0; m < mintak; ++m) {
         const Allas a = minta(v, rng);
         for (std::size_t j = 0; j < jeloltek.size(); ++j) {
