@@ -1,13 +1,14 @@
 #pragma once
 
-// Pieces for playing whole matches headless: a repeatable card source, the rules a card must meet
-// written out independently of the game's own checks, and a plain scripted player.
+// Pieces for playing whole matches headless: a repeatable card source, which cards the player may
+// play (by the search model, not the game's own checks), and a plain scripted player.
 
 #include <algorithm>
 #include <functional>
 #include <random>
 #include <vector>
 
+#include "computer/search_model.h"
 #include "fake_platform.h"
 
 namespace tarolas::test {
@@ -20,18 +21,6 @@ struct SeededRandom : RandomSource {
     float next() override { return static_cast<float>(gen() >> 8) * (1.0f / 16777216.0f); }
 };
 
-// May `c` from `kez` answer `tet` once following is compulsory: follow suit and beat if the suit
-// can beat, else trump if possible, else anything.
-inline bool koveti(const Kez& kez, Kartya c, Kartya tet, int adu) {
-    const auto van = [&](auto jo) { return std::any_of(kez.begin(), kez.end(), jo); };
-    const auto szin = [&](Kartya h) { return szinje(h) == szinje(tet); };
-    const auto felul = [&](Kartya h) { return szin(h) && rangja(h) < rangja(tet); };
-    const auto adus = [&](Kartya h) { return szinje(h) == adu; };
-    if (van(felul)) return felul(c);
-    if (van(szin)) return szin(c);
-    return !van(adus) || adus(c);
-}
-
 // Is `c` the király or felső of a marriage held in `kez`: in trumps for a 40, in another suit for a 20?
 inline bool hazassagLapja(const Kez& kez, Kartya c, int adu, bool negyven) {
     const Kartya par = kartya(szinje(c), rangja(c) == Kiraly ? Felso : Kiraly);
@@ -39,15 +28,19 @@ inline bool hazassagLapja(const Kez& kez, Kartya c, int adu, bool negyven) {
     return (rangja(c) == Kiraly || rangja(c) == Felso) && (szinje(c) == adu) == negyven && parja;
 }
 
-// The player's slots the table accepts now, or with `elfogadja` false the ones it refuses.
+// The player's slots the table accepts now, or with `elfogadja` false the ones it refuses: with a
+// marriage pending its király or felső, else what the search model's following rule allows.
 inline std::vector<int> jatszhatoHelyek(const GameState& st, bool elfogadja = true) {
     const Kez& kez = st.kezek[kJatekos];
-    const bool koteles = !st.asztal.empty() && (st.talonszam == 0 || st.takart);
+    modell::Allas a = modell::allasbol(st, {});
+    a.talonszam = static_cast<std::int8_t>(st.talonszam);
+    const modell::Lapok szabad = st.asztal.empty() ? a.kez[kJatekos] : modell::valaszthato(a);
     std::vector<int> helyek;
     for (int i = 0; i < 5; ++i) {
+        if (kez[i] == 0) continue;
         const bool jo = st.husz || st.negyven ? hazassagLapja(kez, kez[i], st.adu, st.negyven)
-                                              : !koteles || koveti(kez, kez[i], st.tet, st.adu);
-        if (kez[i] != 0 && jo == elfogadja) helyek.push_back(i);
+                                              : (szabad & modell::bit(modell::indexe(kez[i]))) != 0;
+        if (jo == elfogadja) helyek.push_back(i);
     }
     return helyek;
 }
