@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "computer/kez.h"
+#include "computer/strong.h"
 #include "game/jatek.h"
 
 namespace tarolas {
@@ -13,7 +14,7 @@ void Jatek::computerhiv() {
 
     // The strong opponent plans its exchange and its card together; at 66 it ends the deal anyway.
     const bool eros = erosGep_ && pontjai(kGep) < 66;
-    const eros::Hivas terv = eros ? eros::hivas(st, eros_) : eros::Hivas{true, 0};
+    const eros::Hivas terv = eros ? eros::hivas(st, *eros_) : eros::Hivas{true, 0};
 
     // It exchanges whenever it can, even after the player has closed the talon.
     const Kartya aduAlso = kartya(st.adu, Also);

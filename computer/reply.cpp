@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "computer/kez.h"
+#include "computer/strong.h"
 #include "game/jatek.h"
 
 namespace tarolas {
@@ -11,7 +12,7 @@ void Jatek::computerlepes() {
     platform_.gombbeallito();
     platform_.varakozas();
 
-    const int k = erosGep_ ? static_cast<int>(std::find(kez.begin(), kez.end(), eros::valasz(st, eros_)) - kez.begin())
+    const int k = erosGep_ ? static_cast<int>(std::find(kez.begin(), kez.end(), eros::valasz(st, *eros_)) - kez.begin())
                            : gep::valaszHelye(kez, st.tet, st.adu);
 
     st.asztal.push_back(kez[k]);

@@ -1,14 +1,9 @@
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 
 #include "jatek.h"
 
 namespace tarolas {
-
-Jatek::Jatek(Platform& platform, RandomSource& random) : platform_(platform), random_(random) {
-    eros_.mag = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-}
 
 void Jatek::Form_Load() {
     for (auto& kez : st.kezek) kez.fill(0);

@@ -5,15 +5,20 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "cards.h"
-#include "computer/strong.h"
+#include "events.h"
 #include "platform.h"
 #include "random.h"
 #include "state.h"
 
 namespace tarolas {
+
+namespace eros {
+struct Beallitas;  // the strong opponent's settings (computer/strong.h)
+}
 
 inline constexpr const char* kCim = "Tarolás";  // the application title, on every message box
 
@@ -23,6 +28,10 @@ std::array<bool, 4> offeredButtons(const GameState& st);
 class Jatek {
 public:
     Jatek(Platform& platform, RandomSource& random);
+    ~Jatek();
+
+    // Who hears what happens, as it happens (game/events.h); none by default.
+    void setFigyelo(Figyelo f) { figyelo_ = std::move(f); }
 
     GameState st;
 
@@ -63,13 +72,17 @@ public:
     // The strong opponent makes the computer's choices instead of the fixed rules; off by default.
     void setErosGep(bool on) { erosGep_ = on; }
     bool erosGep() const { return erosGep_; }
-    eros::Beallitas& erosBeallitas() { return eros_; }
+    eros::Beallitas& erosBeallitas() { return *eros_; }
 
 private:
     void kiderult(Kartya valasz);  // what a strict answer tells of the player's hand
+    void jelez(const Esemeny& e) const {
+        if (figyelo_) figyelo_(e);
+    }
 
     bool erosGep_ = false;
-    eros::Beallitas eros_;
+    std::unique_ptr<eros::Beallitas> eros_;
+    Figyelo figyelo_;
     Platform& platform_;
     RandomSource& random_;
 };

@@ -10,7 +10,7 @@
 #include "card_images.h"
 #include "game/jatek.h"
 #include "layout.h"
-#include "spoken_text.h"
+#include "access/spoken_text.h"
 
 class QAction;
 class QLabel;

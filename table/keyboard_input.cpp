@@ -6,7 +6,7 @@
 #include "form1.h"
 #include "hit_areas.h"
 #include "keyboard.h"
-#include "table_accessible.h"
+#include "access/table_accessible.h"
 #include "table_widget.h"
 
 // Keys are extras beside the mouse: the buttons keep their captions (a mnemonic "&" would change

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "layout.h"
-#include "table_accessible.h"
+#include "access/table_accessible.h"
 
 namespace {
 int gombmaszk(Qt::MouseButtons b) {

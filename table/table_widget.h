@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "keyboard.h"
-#include "spoken_text.h"
+#include "access/spoken_text.h"
 
 class TableWidget : public QWidget {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "computer/search_model.h"
+#include "computer/strong.h"
 #include "fake_platform.h"
 
 namespace tarolas::test {

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "table_widget.h"
+#include "table/table_widget.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "table/spoken_text.h"
+#include "access/spoken_text.h"
 
 namespace tarolas::test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QAccessible>
 
-#include "table_window.h"
+#include "table/table_window.h"
 
 namespace tarolas::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "game/cards.h"
-#include "hit_areas.h"
+#include "table/hit_areas.h"
 
 namespace tarolas {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "game/state.h"
-#include "keyboard.h"
-#include "layout.h"
+#include "table/keyboard.h"
+#include "table/layout.h"
 
 namespace tarolas {
 
