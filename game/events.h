@@ -28,11 +28,15 @@ enum class Tortent {
 };
 
 struct Esemeny {
-    Tortent mi = Tortent::Osztas;
-    int ki = kJatekos;
-    Kartya lap = 0;
-    Kartya masik = 0;
-    int ertek = 0;
+    // Most events need only the first few fields; a constructor spares naming the rest.
+    Esemeny(Tortent mi_ = Tortent::Osztas, int ki_ = kJatekos, Kartya lap_ = 0, Kartya masik_ = 0, int ertek_ = 0)
+        : mi(mi_), ki(ki_), lap(lap_), masik(masik_), ertek(ertek_) {}
+
+    Tortent mi;
+    int ki;
+    Kartya lap;
+    Kartya masik;
+    int ertek;
     std::string indok;
     std::array<std::int16_t, 2> egyseg{};
     std::array<Kartya, 5> kez{};
