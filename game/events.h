@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "scoring.h"  // kDontetlen, the winner of a drawn deal
 #include "state.h"
 
 namespace tarolas {
