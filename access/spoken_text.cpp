@@ -1,8 +1,8 @@
 #include "spoken_text.h"
 
 #include <algorithm>
-#include <utility>
 
+#include "access/narration.h"
 #include "game/cards.h"
 #include "table/hit_areas.h"
 
@@ -22,8 +22,6 @@ std::string hintNelkul(std::string s) {
     while (!s.empty() && s.back() == ' ') s.pop_back();
     return s;
 }
-
-bool kezeben(const std::array<Kartya, 5>& kez, Kartya c) { return c != 0 && std::ranges::count(kez, c) > 0; }
 }  // namespace
 
 std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, float H,
@@ -90,36 +88,7 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
 }
 
 std::string allasSzoveg(const GameState& st) {
-    if (st.kiadottlapok.empty()) return {};
-    return "Állás: gép " + std::to_string(st.egyseg[kGep]) + " – " + std::to_string(st.egyseg[kJatekos]) + " te";
-}
-
-Nyom nyom(const GameState& st) {
-    return {st.kezek, st.asztal, {st.gepvittlapok.size(), st.jatekosvittlapok.size()}, st.adulap};
-}
-
-std::string bejelentes(const Nyom& elotte, const GameState& most, const std::array<std::int16_t, 2>* felfordit) {
-    std::vector<std::string> mondatok;
-    const auto& gep = most.kezek[kGep];
-    if (most.gepvittlapok.size() > elotte.vitt[kGep]) mondatok.emplace_back("A gép vitte az ütést.");
-    if (most.jatekosvittlapok.size() > elotte.vitt[kJatekos]) mondatok.emplace_back("Te vitted az ütést.");
-    // An exchange leaves the alsó under the talon; the trump card drawn as the last card leaves nothing.
-    if (elotte.adulap != 0 && most.adulap != 0 && most.adulap != elotte.adulap && kezeben(gep, elotte.adulap) &&
-        !kezeben(elotte.kezek[kGep], elotte.adulap))
-        mondatok.push_back("A gép kicserélte az adut: " + megnevezo(elotte.adulap) + " helyett " +
-                           megnevezo(most.adulap) + ".");
-    if (felfordit) {
-        const Kartya a = gep[static_cast<std::size_t>((*felfordit)[0])], b = gep[static_cast<std::size_t>((*felfordit)[1])];
-        std::string m = "A gép bemondott ";
-        m.append(szinje(a) == most.adu ? "40-et: " : "20-at: ").append(megnevezo(a)).append(", ").append(megnevezo(b)).append(".");
-        mondatok.push_back(std::move(m));
-    }
-    const std::size_t n = most.asztal.size();
-    if (n == elotte.asztal.size() + 1 && n <= 2 && kezeben(elotte.kezek[kGep], most.asztal.back()))
-        mondatok.push_back((n == 1 ? "A gép hív: " : "A gép válasza: ") + megnevezo(most.asztal.back()) + ".");
-    std::string szoveg;
-    for (const std::string& m : mondatok) szoveg += (szoveg.empty() ? "" : " ") + m;
-    return szoveg;
+    return st.kiadottlapok.empty() ? std::string() : allas(st.egyseg);
 }
 
 }  // namespace tarolas

@@ -1,10 +1,8 @@
 #pragma once
 
-// What a screen reader is told about the table, free of Qt: the things on it with their names,
-// the match score, and what the computer has just done.
+// What a screen reader is told about the table, free of Qt: the things on it with their names and
+// the match score. What happens is told from the game's events (access/narration.h).
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,18 +28,5 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
 
 // The match in game units, computer first ("Állás: gép 3 – 2 te"); empty while no match is on.
 std::string allasSzoveg(const GameState& st);
-
-// What the announcements compare: the state as the previous redraw showed it.
-struct Nyom {
-    std::array<std::array<Kartya, 5>, 2> kezek{};
-    Lista asztal;
-    std::array<std::size_t, 2> vitt{};
-    Kartya adulap = 0;
-};
-Nyom nyom(const GameState& st);
-
-// What the computer did since `elotte`: its lead, its answer, an exchanged trump card, a marriage
-// being shown (`felfordit`), and who took a trick. Empty when nothing of that happened.
-std::string bejelentes(const Nyom& elotte, const GameState& most, const std::array<std::int16_t, 2>* felfordit);
 
 }  // namespace tarolas

@@ -22,6 +22,7 @@ void Jatek::computerhiv() {
         if (c == aduAlso && st.adulap != 0 && terv.csere) {
             c = st.adulap;
             st.adulap = aduAlso;
+            jelez({Tortent::Csere, kGep, c, aduAlso});
             platform_.ujrarajzol();
             platform_.varakozas();
             break;
@@ -47,6 +48,7 @@ void Jatek::computerhiv() {
     }
     if (bemondott != 0) {
         parhelyek = gep::parhelyei(kez, bemondott);
+        jelez({Tortent::Bemondas, kGep, kartya(bemondott, Kiraly), kartya(bemondott, Felso), bemondott == st.adu ? 40 : 20});
         platform_.felfordito(parhelyek);
         st.bemondas[kGep] = static_cast<std::int16_t>(st.bemondas[kGep] + (st.negyven ? 40 : 20));
         for (int i = 0; i < 3; ++i) platform_.varakozas();
@@ -55,6 +57,7 @@ void Jatek::computerhiv() {
 
     // The trick evaluation never counts to 66, so the computer does it here, before every lead.
     if (st.bemondas[kGep] + lapertekszamolo(kGep) >= 66) {
+        jelez({Tortent::Kesz, kGep});
         vege(kGep);
         return;
     }
@@ -76,6 +79,7 @@ void Jatek::computerhiv() {
     kez[k] = 0;
     st.tet = lap;
     st.asztal.push_back(lap);
+    jelez({Tortent::Hivas, kGep, lap});
 
     platform_.doEvents();
     platform_.ujrarajzol();

@@ -16,6 +16,7 @@ void Jatek::computerlepes() {
                            : gep::valaszHelye(kez, st.tet, st.adu);
 
     st.asztal.push_back(kez[k]);
+    jelez({Tortent::Valasz, kGep, kez[k]});
     kez[k] = 0;
 
     platform_.doEvents();

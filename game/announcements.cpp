@@ -25,6 +25,7 @@ void Jatek::Command1_Click(int index) {
     bool hazassag = false;
     switch (index) {
     case 0:
+        jelez({Tortent::TarolasBemondva, kJatekos});
         platform_.messageBox("Bemondtad a Tarolás-t!\rA nyeréshez folyamatosan kell ütnöd,\ramíg el nem éred a 66 pontot.",
                              MsgButtons::Ok, false);
         st.tarolas[kJatekos] = true;
@@ -42,6 +43,7 @@ void Jatek::Command1_Click(int index) {
         break;
     }
     case 3:
+        jelez({Tortent::Kesz, kJatekos});
         vege(kJatekos);
         break;
     default:

@@ -55,6 +55,9 @@ void Jatek::ujjatszma() {
     static constexpr const char* aduszoveg[] = {"", "Az adu színe: PIROS", "Az adu színe: MAKK",
                                                 "Az adu színe: TÖK", "Az adu színe: ZÖLD"};
     platform_.setStatusText(1, aduszoveg[st.adu]);
+    Esemeny osztas{Tortent::Osztas, kJatekos, st.adulap};
+    osztas.kez = st.kezek[kJatekos];
+    jelez(osztas);
     platform_.ujrarajzol();
 }
 

@@ -27,6 +27,9 @@ Kartya Jatek::laptetel(int i) {
     const bool szigoru = st.talonszam == 0 || st.takart;
     if (st.husz || st.negyven) {
         if (!hazassagbolHiv(st, lap)) return 0;
+        // The player's marriage is told when its card is led: only then is its suit known.
+        const int s = szinje(lap);
+        jelez({Tortent::Bemondas, kJatekos, kartya(s, Kiraly), kartya(s, Felso), s == st.adu ? 40 : 20});
     } else if (valaszol && szigoru) {
         if (!lephete(i)) return 0;
     }

@@ -13,6 +13,7 @@ void Jatek::kijatszas(int i) {
     if (!st.asztal.empty() && (st.talonszam == 0 || st.takart)) kiderult(lap);
     if (st.asztal.empty()) st.tet = lap;
     st.asztal.push_back(lap);
+    jelez({st.asztal.size() == 1 ? Tortent::Hivas : Tortent::Valasz, kJatekos, lap});
     platform_.ujrarajzol();
     platform_.doEvents();  // let the card show before anyone answers
 
@@ -46,6 +47,7 @@ void Jatek::adulapcsere() {
         st.jatekosMutatta.push_back(c);
         st.tarolashato = false;
         st.adulap = also;
+        jelez({Tortent::Csere, kJatekos, c, also});
         platform_.ujrarajzol();
         return;
     }
@@ -56,6 +58,7 @@ void Jatek::talontakaras() {
     if (!talonbanJatszik()) return;
     st.takart = true;
     st.tarolashato = false;
+    jelez({Tortent::Takaras, kJatekos});
     platform_.ujrarajzol();
 }
 

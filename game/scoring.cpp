@@ -74,6 +74,10 @@ void Jatek::vege(int utolsouto) {
         st.egyseg[e.gyoztes] = static_cast<std::int16_t>(st.egyseg[e.gyoztes] + e.egyseg);
     }
 
+    Esemeny vegeztek{Tortent::JatszmaVege, e.gyoztes, 0, 0, e.egyseg};
+    vegeztek.indok = e.indok;
+    vegeztek.egyseg = st.egyseg;
+    jelez(vegeztek);
     platform_.messageBox(eredmenylap(e, {lapertekszamolo(kGep), lapertekszamolo(kJatekos)}, st.bemondas, st.egyseg),
                          MsgButtons::Ok, false);
 
@@ -81,6 +85,9 @@ void Jatek::vege(int utolsouto) {
         ujjatszma();
         return;
     }
+    Esemeny meccs{Tortent::MeccsVege, st.egyseg[kGep] >= 7 ? kGep : kJatekos};
+    meccs.egyseg = st.egyseg;
+    jelez(meccs);
     if (platform_.messageBox(jatekVegeKerdes(st.egyseg), MsgButtons::YesNo, false) == MsgResult::Yes) {
         ujjatek_Click();
         return;

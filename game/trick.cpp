@@ -11,6 +11,8 @@ void Jatek::ertekeles() {
     if (szinje(valasz) == szinje(st.tet)) nyertes = rangja(valasz) < rangja(st.tet) ? valaszolo : 1 - valaszolo;
     else nyertes = szinje(valasz) == st.adu ? valaszolo : 1 - valaszolo;
 
+    jelez({Tortent::Utes, nyertes, st.asztal.front(), valasz, pontosszeg(st.asztal)});
+
     Lista& vitt = nyertes == kGep ? st.gepvittlapok : st.jatekosvittlapok;
     vitt.insert(vitt.end(), st.asztal.begin(), st.asztal.end());
     st.asztal.clear();
@@ -39,6 +41,7 @@ void Jatek::ertekeles() {
             for (int slot = 0; slot < 5 && huzott < n; ++slot) {
                 if (st.kezek[oldal][slot] != 0) continue;
                 st.kezek[oldal][slot] = lapgeneralo();
+                jelez({Tortent::Huzas, oldal, oldal == kJatekos ? st.kezek[oldal][slot] : Kartya{0}});
                 ++huzott;
             }
         }

@@ -102,7 +102,6 @@ private:
     std::array<QLabel*, 3> panel_{};
     int kivalasztott_ = -1;      // the keyboard's hand slot
     bool billentyuvel_ = false;  // a key was used after the last pointer move
-    tarolas::Nyom nyom_;         // the state as last shown, for the announcements
     QEventLoop* varakozo_ = nullptr;
     int szamlalo_ = 0;     // ticks of the running pause
     bool letelt_ = true;   // the running pause is over

@@ -20,10 +20,7 @@ void Form1::felfordito(std::array<std::int16_t, 2> felfordit) {
     rajzol(&felfordit);
 }
 
-void Form1::allapotKozles(const std::array<std::int16_t, 2>* felfordit) {
-    const std::string hir = tarolas::bejelentes(nyom_, st(), felfordit);
-    nyom_ = tarolas::nyom(st());
-    if (!hir.empty()) Picture3->bejelent(QString::fromStdString(hir));
+void Form1::allapotKozles(const std::array<std::int16_t, 2>*) {
     setStatusText(3, tarolas::allasSzoveg(st()));
 }
 

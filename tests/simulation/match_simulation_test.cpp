@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 #include <tuple>
@@ -25,8 +26,11 @@ bool tetlen(const GameState& st) { return st.soron == 0 && st.kezben(kGep) + st.
 
 // Plays the player, answers the boxes and checks what only the window sees.
 struct Szimulacio : test::Meccs {
-    explicit Szimulacio(std::uint32_t s) : Meccs(s, s ^ 0x9E3779B9u) {}
+    explicit Szimulacio(std::uint32_t s) : Meccs(s, s ^ 0x9E3779B9u) {
+        jatek.setFigyelo([this](const Esemeny& e) { figyel(e); });
+    }
     int ikonos = 0;
+    int utesek = 0, huzasok = 0;          // reported this deal
     std::set<std::string> indokok;        // the reasons seen on the score sheets
     std::array<std::int16_t, 2> elozo{};  // the match score before this deal
     bool vegeJon = false;                 // a side has 7: the match-over question must come next
@@ -58,6 +62,19 @@ struct Szimulacio : test::Meccs {
         ellenoriz(st.egyseg[0] < 7 && st.egyseg[1] < 7 && st.soron == kJatekos && st.asztal.size() <= 1 &&
                       !test::jatszhatoHelyek(st).empty(),
                   "in a match below 7 the player is to move and can");
+    }
+
+    // Every trick and every card drawn is reported once; an exchange only as it happens.
+    void figyel(const Esemeny& e) {
+        if (e.mi == Tortent::Osztas) utesek = huzasok = 0;
+        utesek += e.mi == Tortent::Utes;
+        huzasok += e.mi == Tortent::Huzas;
+        if (e.mi == Tortent::Csere)
+            ellenoriz(st.adulap == e.masik && std::ranges::count(st.kezek[e.ki], e.lap) == 1, "a true exchange");
+        if (e.mi == Tortent::JatszmaVege)
+            ellenoriz(2 * utesek == static_cast<int>(st.gepvittlapok.size() + st.jatekosvittlapok.size()) &&
+                          huzasok == static_cast<int>(st.kiadottlapok.size()) - 11 + (st.adulap == 0),
+                      "one event a trick and a card drawn");
     }
 
     void ujrarajzol() override {
