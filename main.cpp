@@ -91,7 +91,9 @@ int main(int argc, char** argv) {
         }
     }
     if (!vanKijelzo(platform, display)) {
-        std::fputs("tarolas: no display to open the window on (is DISPLAY or WAYLAND_DISPLAY set?)\n", stderr);
+        const std::string_view d = display.empty() ? env("DISPLAY") : display;
+        if (d.empty()) std::fputs("tarolas: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n", stderr);
+        else std::fprintf(stderr, "tarolas: cannot open the display '%.*s'\n", static_cast<int>(d.size()), d.data());
         return 1;
     }
 
