@@ -51,10 +51,11 @@ public:
             return s;
         }
         s.readOnly = true;
-        if (e->slot >= 0) {
+        // Cards in hand, and whatever else the keyboard has selected (a pile, the talon).
+        const bool kijelolt = asztal_->kivalasztottElem() == index();
+        if (e->slot >= 0 || kijelolt) {
             s.focusable = true;
             s.selectable = true;
-            const bool kijelolt = asztal_->kivalasztottElem() == index();
             s.selected = kijelolt;
             s.focused = kijelolt && asztal_->hasFocus();
         }

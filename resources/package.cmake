@@ -16,15 +16,18 @@ endforeach()
 add_custom_target(tarolas_docs ALL DEPENDS ${TAROLAS_GZ_FILES})
 
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tarolas.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# The README is the page the about box opens, so it stays uncompressed.
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz ${CMAKE_CURRENT_LIST_DIR}/copyright
-        DESTINATION ${TAROLAS_DOC_DIR})
+        ${CMAKE_CURRENT_LIST_DIR}/../README.md DESTINATION ${TAROLAS_DOC_DIR})
 
 # cpack packs what is built; `make package` builds the game first, the tests need not be.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarolas)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "A Tarolás fejlesztői <info@tarolas.hu>")
+# The project has no web site nor mail address of its own; dpkg needs a maintainer address, and a
+# name under the reserved .invalid domain can never reach anyone by mistake.
+set(CPACK_PACKAGE_CONTACT "A Tarolás fejlesztői <tarolas@tarolas.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Hungarian two-player card game against the computer")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[Tarolás is the two-player form of the Hungarian trick-taking game of the
 66 family, played with a 20-card Hungarian-suited deck. The player
@@ -35,7 +38,6 @@ All texts of the game are in Hungarian.]=])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tarolas.hu)
 # Libraries from dpkg-shlibdeps; Qt's Hungarian texts ("Igen", "Nem") are data, so named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)

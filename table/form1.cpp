@@ -15,6 +15,7 @@
 #include "message_text.h"
 #include "table_widget.h"
 #include "window_manager.h"
+#include "window_size.h"
 #include "windows/about_box.h"
 #include "windows/rules_window.h"
 
@@ -97,13 +98,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
-    // Initial client area 6915 x 5220 twips: the table and the status bar below it. A screen
-    // without room for it (small, or at a large scale factor) gets the same shape, smaller.
+    // Initial client area 6915 x 5220 twips: the table and the status bar below it, scaled to
+    // the screen (see elsoAblak) and centred when larger than that.
     Picture3->setMinimumSize(0, 0);
     const QSize terv(px(6915), px(5220) + menuBar()->sizeHint().height());
-    const QSize hely = screen()->availableGeometry().size();
-    resize(terv.width() <= hely.width() && terv.height() <= hely.height() ? terv
-                                                                          : terv.scaled(hely, Qt::KeepAspectRatio));
+    const QRect hely = screen()->availableGeometry();
+    const tarolas::Meret meret = tarolas::elsoAblak({terv.width(), terv.height()}, {hely.width(), hely.height()});
+    resize(meret.w, meret.h);
+    if (meret.h > terv.height()) move(hely.center() - QPoint(meret.w / 2, meret.h / 2));
 
     new WindowManagerRequests(this, [this] { kilep_Click(); });
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "card_images.h"
 #include "game/jatek.h"
@@ -77,6 +78,10 @@ public:
     QString statusText(int panel) const;  // panel 1, 2, or 3 (the score)
     // The player's hand slot the keyboard selects, -1 for none.
     int kivalasztott() const { return kivalasztott_; }
+    // The table object the keyboard selects instead of a card, if any.
+    std::optional<tarolas::Targy> targy() const { return targy_; }
+    // The status bar's hint while no match is on.
+    static constexpr const char* kInditoSugo = "Új játék: F2";
     // A game procedure is running (possibly suspended in a pause or a message box).
     bool busy() const { return busy_ > 0; }
 
@@ -101,6 +106,8 @@ private:
     qreal lapdpr_ = 0;    // and its device pixel ratio
     std::array<QLabel*, 3> panel_{};
     int kivalasztott_ = -1;      // the keyboard's hand slot
+    std::optional<tarolas::Targy> targy_;        // the table object selected, above the hand
+    std::optional<tarolas::Targy> utolsoTargy_;  // and the last one, for the next Up
     bool billentyuvel_ = false;  // a key was used after the last pointer move
     QEventLoop* varakozo_ = nullptr;
     int szamlalo_ = 0;     // ticks of the running pause

@@ -60,4 +60,59 @@ Teglalap jelolo(const Geometria& g, float H, const std::array<Kartya, 5>& kez, i
     return {x, H - g.lapmagassag - 100, w, g.lapmagassag};
 }
 
+std::vector<Targy> targyak(const GameState& st) {
+    std::vector<Targy> sor;
+    const bool jatszma = !st.kiadottlapok.empty();
+    if (jatszma) sor.push_back(Targy::GepVitt);
+    if (st.adulap != 0 && !st.takart) sor.push_back(Targy::Adu);
+    if (st.talonszam > 0) sor.push_back(Targy::Talon);
+    if (jatszma) sor.push_back(Targy::JatekosVitt);
+    return sor;
+}
+
+std::optional<Targy> targyValasztas(const GameState& st, std::optional<Targy> most, std::optional<Lepes> lepes) {
+    const std::vector<Targy> sor = targyak(st);
+    if (sor.empty()) return std::nullopt;
+    const int n = static_cast<int>(sor.size());
+    if (!most) return lepes == Lepes::Balra || lepes == Lepes::Utolso ? sor.back() : sor.front();
+    const auto it = std::find(sor.begin(), sor.end(), *most);
+    if (it == sor.end()) {
+        // The selected object has gone: the nearest one after it, else the last.
+        const auto utana = std::find_if(sor.begin(), sor.end(), [&](Targy t) { return t > *most; });
+        return utana == sor.end() ? sor.back() : *utana;
+    }
+    int i = static_cast<int>(it - sor.begin());
+    if (lepes == Lepes::Balra) i = std::max(0, i - 1);
+    if (lepes == Lepes::Jobbra) i = std::min(n - 1, i + 1);
+    if (lepes == Lepes::Elso) i = 0;
+    if (lepes == Lepes::Utolso) i = n - 1;
+    return sor[static_cast<std::size_t>(i)];
+}
+
+Teglalap targyJelolo(const GameState& st, const Geometria& g, float H, Targy t) {
+    const float h = g.lapmagassag;
+    const auto w = static_cast<float>(g.lapszelesseg);
+    switch (t) {
+    case Targy::Adu: return {h / 4, H / 2 - h / 2, w, h / 2};
+    case Targy::Talon:
+        return {static_cast<float>(100 + 2 * st.talonszam), H / 2 + static_cast<float>(6 * st.talonszam), h, w};
+    case Targy::GepVitt: {
+        const auto k = static_cast<float>(st.gepvittlapok.size());
+        return {100 + 6 * k, 120 - 2 * k, w, h};
+    }
+    case Targy::JatekosVitt: {
+        const auto k = static_cast<float>(st.jatekosvittlapok.size());
+        return {100 + 6 * k, H - 120 - 2 * k - h, w, h};
+    }
+    }
+    return {};
+}
+
+Pont targyPontja(const GameState& st, const Geometria& g, float H, Targy t) {
+    if (t == Targy::Adu) return aduPontja(g, H);
+    if (t == Targy::Talon) return talonPontja(g, H, st.talonszam);
+    const Teglalap r = targyJelolo(st, g, H, t);
+    return {r.x + r.w / 2, r.y + r.h / 2};
+}
+
 }  // namespace tarolas

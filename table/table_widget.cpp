@@ -46,7 +46,7 @@ void TableWidget::paintEvent(QPaintEvent* e) {
     }
     p.drawPixmap(e->rect(), kep_, QRectF(QPointF(e->rect().topLeft()) * kep_.devicePixelRatio(),
                                          QSizeF(e->rect().size()) * kep_.devicePixelRatio()));
-    if (!jeloloLatszik_) return;
+    if (!jeloloLatszik_ || !hasFocus()) return;
     // The selection mark in whole device pixels, corners rounded as the cards' are: a dark band
     // outside a yellow one, so it shows on the green cloth and on a light card face alike.
     const qreal dpr = devicePixelRatioF();
@@ -141,7 +141,13 @@ void TableWidget::bejelent(const QString& szoveg) {
 
 void TableWidget::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
+    if (jeloloLatszik_) update();
     fokuszJelzes();
+}
+
+void TableWidget::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    if (jeloloLatszik_) update();
 }
 
 void TableWidget::fokuszJelzes() {

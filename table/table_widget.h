@@ -29,7 +29,8 @@ public:
     // Where the pointer rests, in twips, while it is over the table.
     bool mutatoRajta(float& x, float& y) const;
 
-    // The keyboard selection's mark (twips), drawn over the picture; `latszik` false hides it.
+    // The keyboard selection's mark (twips), drawn over the picture while the table has the
+    // keyboard focus; `latszik` false hides it.
     void setJelolo(const tarolas::Teglalap& hely, bool latszik);
 
     // What screen readers are told: the things on the table, the one selected (index into
@@ -56,6 +57,7 @@ protected:
     void enterEvent(QEnterEvent*) override;
     void leaveEvent(QEvent*) override;
     void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
 
 private:
     void fokuszJelzes();

@@ -4,7 +4,9 @@
 # - the window's X class is the StartupWMClass of the desktop entry, so docks match it to its launcher;
 # - closing it through the menu ends the program with status 0 (under ASan: no leak reported);
 # - when its window is destroyed from outside (xdotool windowclose) the program ends;
-# - when the X server goes away it ends without a leak report from the sanitizer build.
+# - when the X server goes away it ends without a leak report from the sanitizer build;
+# - --version and --help answer without a display (status 0), an unknown option is refused
+#   (status 2), and with no display at all the game says so and ends with status 1.
 # Usage: x11_check.sh <game> <desktop entry>
 set -eu
 game=$1
@@ -36,6 +38,18 @@ ended() {
   status=0
   wait "$pid" || status=$?
 }
+
+# Answers that need no display, and the one line when there is none.
+nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "$@" >"$log.out" 2>"$log"; }
+st=0; nodisplay --version || st=$?
+[ $st -eq 0 ] && grep -q '^tarolas [0-9]' "$log.out" || fail "--version: status $st"
+st=0; nodisplay --help || st=$?
+[ $st -eq 0 ] && grep -q '^Usage: tarolas' "$log.out" || fail "--help: status $st"
+st=0; nodisplay --no-such-option || st=$?
+[ $st -eq 2 ] && grep -q 'unknown option' "$log" || fail "an unknown option: status $st"
+st=0; nodisplay || st=$?
+[ $st -eq 1 ] && [ "$(wc -l <"$log")" -eq 1 ] || fail "with no display: status $st"
+rm -f "$log.out"
 
 start env QT_SCALE_FACTOR=2
 eval "$(xdotool getwindowgeometry --shell "$win")"

@@ -2,7 +2,9 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -82,7 +84,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label1 = new QLabel(QString::fromLatin1(kHonlap), this);
+    Label1 = new QLabel(leiras(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont linkBetu = betu;
@@ -150,8 +152,15 @@ void frmAbout::paintEvent(QPaintEvent* event) {
 }
 
 void frmAbout::Label1_Click() {
-    // No browser or no network: nothing to tell the player, the box just stays open.
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHonlap)));
+    // Nothing to open it with: nothing to tell the player, the box just stays open.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(leiras()));
+}
+
+QString frmAbout::leiras() {
+    const QFileInfo telepitett(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/tarolas/README.md"));
+    if (telepitett.exists()) return telepitett.canonicalFilePath();
+    const QString forras = QStringLiteral(TAROLAS_FORRAS_README);
+    return QFileInfo::exists(forras) ? forras : QStringLiteral("/usr/share/doc/tarolas/README.md");
 }
 
 void frmAbout::cmdOK_Click() { accept(); }

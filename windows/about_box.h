@@ -11,8 +11,9 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(QWidget* owner);
 
-    // The home page that the link label shows and opens.
-    static constexpr const char* kHonlap = "https://tarolas.hu";
+    // The page the link label shows and opens: the game's README, as installed beside it
+    // (<prefix>/share/doc/tarolas), else the checkout's when run from a build tree.
+    static QString leiras();
 
     QLabel* Picture1 = nullptr;
     QLabel* lblTitle = nullptr;

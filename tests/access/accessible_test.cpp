@@ -56,5 +56,39 @@ TEST(Accessible, TheTableReadsOutWhatItShows) {
     EXPECT_EQ(f.statusText(2), QStringLiteral("Makk felső választása "));
 }
 
+// A first Right takes the first card, a first Left the last; Up reaches the table's other
+// objects, each with its hover hint and as the focused item, Enter on the talon closes it.
+TEST(Accessible, UpReachesThePilesTrumpAndTalonAndDownComesBack) {
+    Ablak f;
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    EXPECT_EQ(f.statusText(2), QString::fromUtf8(Form1::kInditoSugo));
+    allas(f, Nyit);
+    f.Picture3->setFocus();
+    QTest::keyClick(f.Picture3, Qt::Key_Right);
+    EXPECT_EQ(f.kivalasztott(), 0);
+    QTest::mouseMove(f.Picture3, QPoint(530, 5));
+    QTest::keyClick(f.Picture3, Qt::Key_Left);
+    EXPECT_EQ(f.kivalasztott(), 4);
+    QAccessibleInterface* asztal = QAccessible::queryAccessibleInterface(f.Picture3);
+    const struct { Qt::Key key; const char *sugo, *nev; } lepesek[] = {
+        {Qt::Key_Up, "Vitt lapok értéke: 0   Bemondás: 20 ", "A gép vitt lapjai. Vitt lapok értéke: 0   Bemondás: 20"},
+        {Qt::Key_Right, "Talon alján levő lap cseréje adu alsóra ", "Adu: Tök ász"},
+        {Qt::Key_End, "Vitt lapok értéke: 0   Bemondás: 40 ", "Vitt lapjaid. Vitt lapok értéke: 0   Bemondás: 40"},
+        {Qt::Key_Down, "Makk alsó választása ", "Makk alsó"},
+        {Qt::Key_Up, "Vitt lapok értéke: 0   Bemondás: 40 ", "Vitt lapjaid. Vitt lapok értéke: 0   Bemondás: 40"},
+        {Qt::Key_Left, "A talon letakarása ", "Talon: 9 lap"},
+    };
+    for (const auto& l : lepesek) {
+        QTest::keyClick(f.Picture3, l.key);
+        EXPECT_EQ(f.statusText(2).toStdString(), l.sugo);
+        ASSERT_TRUE(asztal->focusChild());
+        EXPECT_EQ(asztal->focusChild()->text(QAccessible::Name).toStdString(), l.nev);
+        EXPECT_TRUE(asztal->focusChild()->state().focused);
+    }
+    QTest::keyClick(f.Picture3, Qt::Key_Return);
+    EXPECT_TRUE(f.st().takart);
+}
+
 }  // namespace
 }  // namespace tarolas::test

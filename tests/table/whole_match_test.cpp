@@ -31,6 +31,7 @@ void egeszMeccs(const Bemenet& be) {
         const GameState& st = f.st();
         ASSERT_TRUE(!f.busy() && st.mindenLapMegvan() && st.soron == kJatekos && st.asztal.size() <= 1);
         ASSERT_EQ(f.statusText(3).toStdString(), allasSzoveg(st));
+        ASSERT_NE(f.statusText(2), QString::fromUtf8(Form1::kInditoSugo));
         // "Kész" or a marriage whenever offered, else a card.
         const int g = f.Command1[3]->isVisible() ? 3 : f.Command1[1]->isVisible() ? 1 : f.Command1[2]->isVisible() ? 2 : 0;
         if (g) {
@@ -45,6 +46,7 @@ void egeszMeccs(const Bemenet& be) {
     // Declined: back to idle, nothing dealt, no score.
     EXPECT_TRUE(f.st().soron == 0 && f.st().talonszam == 20 && f.st().mindenLapMegvan() && !f.busy());
     EXPECT_EQ(f.statusText(3), QString());
+    EXPECT_EQ(f.statusText(2), QString::fromUtf8(Form1::kInditoSugo));
     if (be.vegul) be.vegul(f);
 }
 
