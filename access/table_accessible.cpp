@@ -89,7 +89,7 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return QStringLiteral("Kártyaasztal");
-        if (t == QAccessible::Description) return asztal()->bejelentes();
+        if (t == QAccessible::Description) return asztal()->allapot();
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return widgetek() + static_cast<int>(asztal()->elemek().size()); }
@@ -159,7 +159,7 @@ void asztalFokusz(TableWidget* asztal) {
     QAccessible::updateAccessibility(&e);
 }
 
-void asztalBejelentes(TableWidget* asztal) {
+void asztalAllapot(TableWidget* asztal) {
     QAccessibleEvent e(asztal, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&e);
 }

@@ -9,5 +9,6 @@ class TableWidget;
 void asztalAkadalymentes();
 // The selected card has become the focused child.
 void asztalFokusz(TableWidget* asztal);
-// The table's description now holds the latest announcement; screen readers hear the change.
-void asztalBejelentes(TableWidget* asztal);
+// The table's description, where the play stands, has changed. Screen readers read it when the
+// focus comes back to the table; a client that caches it learns the new one.
+void asztalAllapot(TableWidget* asztal);

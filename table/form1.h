@@ -19,6 +19,7 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 class QEventLoop;
+class Narrator;
 class TableWidget;
 
 class Form1 : public QMainWindow, public tarolas::Platform {
@@ -92,17 +93,18 @@ private:
     void billentyuzet();                // keys, mnemonics and tab order, set up once
     void kivalasztasMutatasa();         // the selection's mark and focused child after a change
     void frissSugo();                   // panel 2 for where the pointer or the selection is now
-    void allapotKozles(const std::array<std::int16_t, 2>* felfordit);  // announcements and score
+    void gombokKozlese();               // tells the narrator which buttons are offered now
+    void allapotKozles();               // where the play stands, for screen readers, and the score
 
     tarolas::RandomSource random_;
     tarolas::Jatek jatek_;
+    Narrator* narrator_ = nullptr;  // tells a screen reader what happens
     tarolas::Geometria geo_;
     QSize lapmeret_;      // card size the picture cache holds, logical pixels
     qreal lapdpr_ = 0;    // and its device pixel ratio
     std::array<QLabel*, 3> panel_{};
     int kivalasztott_ = -1;      // the keyboard's hand slot
     bool billentyuvel_ = false;  // a key was used after the last pointer move
-    tarolas::Nyom nyom_;         // the state as last shown, for the announcements
     QEventLoop* varakozo_ = nullptr;
     int szamlalo_ = 0;     // ticks of the running pause
     bool letelt_ = true;   // the running pause is over

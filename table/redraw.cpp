@@ -11,19 +11,17 @@ void Form1::Form_Resize() {
 }
 
 void Form1::ujrarajzol() {
-    allapotKozles(nullptr);
+    allapotKozles();
     rajzol(nullptr);
 }
 
 void Form1::felfordito(std::array<std::int16_t, 2> felfordit) {
-    allapotKozles(&felfordit);
+    allapotKozles();
     rajzol(&felfordit);
 }
 
-void Form1::allapotKozles(const std::array<std::int16_t, 2>* felfordit) {
-    const std::string hir = tarolas::bejelentes(nyom_, st(), felfordit);
-    nyom_ = tarolas::nyom(st());
-    if (!hir.empty()) Picture3->bejelent(QString::fromStdString(hir));
+void Form1::allapotKozles() {
+    Picture3->setAllapot(QString::fromStdString(tarolas::allapotSzoveg(st())));
     setStatusText(3, tarolas::allasSzoveg(st()));
 }
 

@@ -36,6 +36,8 @@ TEST(Accessible, TheTableReadsOutWhatItShows) {
 
     allas(f, Valasz);  // a trick on the table
     EXPECT_EQ(nevek(asztal), vart({"A gép kezében 4 lap", "Adu: Tök ász", "Talon: 9 lap", "Kijátszott lap: Makk ász"}));
+    // Where the play stands, not what happened last.
+    EXPECT_EQ(asztal->text(QAccessible::Description).toStdString(), "A gép hívott: Makk ász. Te következel.");
 
     allas(f, Takart);
     EXPECT_EQ(nevek(asztal), vart({"A gép kezében 5 lap", "A talon le van takarva"}));
@@ -45,7 +47,7 @@ TEST(Accessible, TheTableReadsOutWhatItShows) {
     EXPECT_EQ(nevek(asztal), vart({"A gép kezében 5 lap", "Felfordítva: Piros király", "Felfordítva: Piros felső",
                                    "Adu: Tök ász", "Talon: 9 lap"},
                                   "Makk felső"));
-    EXPECT_EQ(asztal->text(QAccessible::Description).toStdString(), "A gép bemondott 20-at: Piros király, Piros felső.");
+    EXPECT_EQ(asztal->text(QAccessible::Description).toStdString(), "Te hívsz.");
 
     // The selected card is the focused child, and its hint is in the status bar.
     f.Picture3->setFocus();
