@@ -1,7 +1,8 @@
 #pragma once
 
 // The card table's face towards screen readers: an accessible named "Kártyaasztal" whose children,
-// after its buttons and label, are the things on the table as the last redraw painted them.
+// after its buttons and label, are the things on the table as the last redraw painted them, the
+// player's cards gathered in a list of their own, "Kezed".
 
 class TableWidget;
 
