@@ -87,6 +87,24 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
     return elemek;
 }
 
+std::string gombSzoveg(int gomb) {
+    static constexpr const char* szovegek[] = {"Tarolás bemondható: Alt+T", "40 bemondható: Alt+4",
+                                               "20 bemondható: Alt+2", "Kész bemondható: Alt+K"};
+    return gomb >= 0 && gomb < 4 ? szovegek[gomb] : "";
+}
+
+std::string allapotSzoveg(const GameState& st) {
+    if (st.kiadottlapok.empty() || st.kezben(kJatekos) + st.kezben(kGep) + static_cast<int>(st.asztal.size()) == 0)
+        return {};
+    switch (st.asztal.size()) {
+    case 0: return st.soron == kJatekos ? "Te hívsz." : "A gép hív.";
+    // Who led holds a card fewer (`soron` turns only after the redraw that shows the lead).
+    case 1: return st.kezben(kGep) < st.kezben(kJatekos) ? "A gép hívott: " + megnevezo(st.asztal[0]) + ". Te következel."
+                                                         : "Hívtál: " + megnevezo(st.asztal[0]) + ". A gép következik.";
+    default: return "Az ütés: " + megnevezo(st.asztal[0]) + ", " + megnevezo(st.asztal[1]) + ".";
+    }
+}
+
 std::string allasSzoveg(const GameState& st) {
     return st.kiadottlapok.empty() ? std::string() : allas(st.egyseg);
 }

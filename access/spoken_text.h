@@ -26,6 +26,13 @@ struct AsztalElem {
 std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, float H,
                                       const std::vector<FestettLap>& lapok);
 
+// What a key offers once its button appears: "Kész bemondható: Alt+K" (0 Tarolás, 1 40, 2 20, 3 Kész).
+std::string gombSzoveg(int gomb);
+
+// Where the play stands now, as told when the focus comes back to the table: whose card is
+// expected and what lies in the trick. Empty while no deal is on.
+std::string allapotSzoveg(const GameState& st);
+
 // The match in game units, computer first ("Állás: gép 3 – 2 te"); empty while no match is on.
 std::string allasSzoveg(const GameState& st);
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Plays one whole match of a running Tarolás with the keyboard alone, reading only what the
-accessibility bus (AT-SPI) exposes, and prints every announcement, focus change and message box it
-hears. A manual check of the screen-reader support, not part of `make test`.
+accessibility bus (AT-SPI) exposes, and prints every announcement (notification), change of the
+table's state, focus change and message box it hears. A manual check of the screen-reader support,
+not part of `make test`.
 
 Needs python3-gi, gir1.2-atspi-2.0 and xdotool (and, under Xvfb, a window manager such as openbox,
 so that the keyboard focus goes back to the game when a message box closes). Run it inside the
@@ -46,10 +47,14 @@ def on_event(ev):
     try:
         name = src.get_name()
         # Read back when the event is handled: after a burst of keys that is the newest text.
-        if ev.type.startswith("object:property-change:accessible-description"):
-            say("announcement", src.get_description())
+        if ev.type.startswith("object:state-changed:showing") and ev.detail1:
+            # What happens is raised as a notification holding its sentence in a label.
+            if src.get_role() == Atspi.Role.NOTIFICATION and src.get_child_count():
+                say("announcement", src.get_child_at_index(0).get_name())
+        elif ev.type.startswith("object:property-change:accessible-description"):
+            say("state", src.get_description())
         elif ev.type.startswith("object:property-change:accessible-name"):
-            if src.get_role() == Atspi.Role.LABEL and name:
+            if src.get_role() == Atspi.Role.LABEL and name and src.get_parent().get_role() != Atspi.Role.NOTIFICATION:
                 say("label", name)
         elif ev.type.startswith("object:state-changed:focused") and ev.detail1:
             say("focus", f"{name} ({src.get_role_name()})")
@@ -135,7 +140,8 @@ class Player:
                 say("press", caption)
                 key(keys)
                 return True
-        hand = [n.get_name() for n in names if n.get_role() == Atspi.Role.LIST_ITEM]
+        lists = [n for n in names if n.get_role() == Atspi.Role.LIST]
+        hand = [lists[0].get_child_at_index(i).get_name() for i in range(lists[0].get_child_count())] if lists else []
         if self.steps % 25 == 0:
             say("table", "; ".join(n.get_name() for n in names if n.get_role() != Atspi.Role.PUSH_BUTTON))
         if hand:
@@ -154,8 +160,8 @@ def main():
         print("Tarolás is not on the accessibility bus", file=sys.stderr)
         return 1
     listener = Atspi.EventListener.new(on_event)
-    for kind in ("object:property-change:accessible-description", "object:property-change:accessible-name",
-                 "object:state-changed:focused"):
+    for kind in ("object:state-changed:showing", "object:property-change:accessible-description",
+                 "object:property-change:accessible-name", "object:state-changed:focused"):
         listener.register(kind)
     player = Player(app)
     GLib.timeout_add(400, player.step)

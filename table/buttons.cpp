@@ -6,6 +6,7 @@
 void Form1::gombbeallito() {
     const auto kinalt = tarolas::offeredButtons(st());
     for (std::size_t i = 0; i < 4; ++i) Command1[i]->setVisible(kinalt[i]);
+    gombokKozlese();
 
     // The row is laid out from the buttons' own sizes, in twips.
     std::array<float, 4> szelesseg{}, magassag{};

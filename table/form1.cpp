@@ -12,6 +12,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "access/narration.h"
+#include "access/narrator.h"
 #include "message_text.h"
 #include "table_widget.h"
 #include "window_manager.h"
@@ -110,6 +112,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     new WindowManagerRequests(this, [this] { kilep_Click(); });
 
     billentyuzet();
+    narrator_ = new Narrator(this, jatek_, tarolas::mondat);
+    // Where the play stands now, never the last thing that happened.
+    connect(Picture3, &TableWidget::fokuszVissza, narrator_, [this] {
+        if (!Picture3->allapot().isEmpty()) narrator_->mond(Picture3->allapot());
+    });
     Form_Load();
 }
 
@@ -123,6 +130,7 @@ void Form1::jatekban(const std::function<void()>& eljaras) {
     ++busy_;
     eljaras();
     if (--busy_ == 0) {
+        allapotKozles();
         frissSugo();
         halasztottak();
     }
@@ -220,6 +228,13 @@ QString Form1::statusText(int panel) const {
 
 void Form1::setButtonVisible(int index, bool visible) {
     if (index >= 0 && index < 4) Command1[index]->setVisible(visible);
+    gombokKozlese();
+}
+
+void Form1::gombokKozlese() {
+    std::array<bool, 4> lathato{};
+    for (std::size_t i = 0; i < 4; ++i) lathato[i] = !Command1[i]->isHidden();
+    if (narrator_) narrator_->gombok(lathato);
 }
 
 void Form1::focusTable() { Picture3->setFocus(); }

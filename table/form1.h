@@ -20,6 +20,7 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 class QEventLoop;
+class Narrator;
 class TableWidget;
 
 class Form1 : public QMainWindow, public tarolas::Platform {
@@ -97,10 +98,12 @@ private:
     void billentyuzet();                // keys, mnemonics and tab order, set up once
     void kivalasztasMutatasa();         // the selection's mark and focused child after a change
     void frissSugo();                   // panel 2 for where the pointer or the selection is now
-    void allapotKozles(const std::array<std::int16_t, 2>* felfordit);  // announcements and score
+    void gombokKozlese();               // tells the narrator which buttons are offered now
+    void allapotKozles();               // where the play stands, for screen readers, and the score
 
     tarolas::RandomSource random_;
     tarolas::Jatek jatek_;
+    Narrator* narrator_ = nullptr;  // tells a screen reader what happens
     tarolas::Geometria geo_;
     QSize lapmeret_;      // card size the picture cache holds, logical pixels
     qreal lapdpr_ = 0;    // and its device pixel ratio

@@ -11,16 +11,17 @@ void Form1::Form_Resize() {
 }
 
 void Form1::ujrarajzol() {
-    allapotKozles(nullptr);
+    allapotKozles();
     rajzol(nullptr);
 }
 
 void Form1::felfordito(std::array<std::int16_t, 2> felfordit) {
-    allapotKozles(&felfordit);
+    allapotKozles();
     rajzol(&felfordit);
 }
 
-void Form1::allapotKozles(const std::array<std::int16_t, 2>*) {
+void Form1::allapotKozles() {
+    Picture3->setAllapot(QString::fromStdString(tarolas::allapotSzoveg(st())));
     setStatusText(3, tarolas::allasSzoveg(st()));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "layout.h"
 #include "access/table_accessible.h"
@@ -134,15 +135,21 @@ void TableWidget::setKivalasztott(int kivalasztott) {
     if (uj) fokuszJelzes();
 }
 
-void TableWidget::bejelent(const QString& szoveg) {
-    bejelentes_ = szoveg;
-    asztalBejelentes(this);
+void TableWidget::setAllapot(const QString& szoveg) {
+    if (szoveg == allapot_) return;
+    allapot_ = szoveg;
+    asztalAllapot(this);
 }
 
 void TableWidget::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
     if (jeloloLatszik_) update();
-    fokuszJelzes();
+    // After Qt has told of the table's own focus, or that would hide the card's.
+    const bool vissza = e->reason() != Qt::MouseFocusReason;
+    QTimer::singleShot(0, this, [this, vissza] {
+        fokuszJelzes();
+        if (vissza && hasFocus()) emit fokuszVissza();
+    });
 }
 
 void TableWidget::focusOutEvent(QFocusEvent* e) {

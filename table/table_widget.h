@@ -34,18 +34,20 @@ public:
     void setJelolo(const tarolas::Teglalap& hely, bool latszik);
 
     // What screen readers are told: the things on the table, the one selected (index into
-    // `elemek`, -1 for none; it becomes the focused child), and the latest announcement.
+    // `elemek`, -1 for none; it becomes the focused child), and where the play stands.
     void setElemek(std::vector<tarolas::AsztalElem> elemek);
     const std::vector<tarolas::AsztalElem>& elemek() const { return elemek_; }
     int kivalasztottElem() const { return kivalasztott_; }
     void setKivalasztott(int kivalasztott);
-    void bejelent(const QString& szoveg);
-    const QString& bejelentes() const { return bejelentes_; }
+    void setAllapot(const QString& szoveg);
+    const QString& allapot() const { return allapot_; }
 
 signals:
     void resized();
     void mouseUp(int button, int shift, float x, float y);
     void mouseMove(int button, int shift, float x, float y);
+    // The keyboard focus has come back to the table (from a box, a window, Tab), its card told.
+    void fokuszVissza();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -70,5 +72,5 @@ private:
     std::vector<tarolas::AsztalElem> elemek_;
     int kivalasztott_ = -1;
     std::string kivalasztottNev_;
-    QString bejelentes_;
+    QString allapot_;
 };

@@ -128,6 +128,9 @@ void frmAbout::Form_Load() {
                             .arg(TAROLAS_VERSION_MINOR)
                             .arg(TAROLAS_VERSION_PATCH));
     lblTitle->setText(QString::fromUtf8(kCim));
+    // Read by a screen reader as the box opens; its labels alone are too short for that.
+    setAccessibleDescription(QStringList{lblTitle->text(), lblVersion->text(), Label1->text(), lblDisclaimer->text()}.join(
+        QStringLiteral(". ")));
 }
 
 void frmAbout::setVisible(bool visible) {

@@ -77,7 +77,7 @@ Form2::Form2(QWidget* owner) : QDialog(owner) {
     betu.setPointSizeF(8.25);
     setFont(betu);
 
-    // The button comes first so that it is first in the tab order and has the focus on opening.
+    // The button comes first in the tab order.
     Command1 = new QPushButton(QStringLiteral("&OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(px(1920), px(3000), px(855), px(375));
@@ -95,8 +95,12 @@ Form2::Form2(QWidget* owner) : QDialog(owner) {
     paletta.setColor(QPalette::Base, paletta.color(QPalette::Button));
     Text1->setPalette(paletta);
 
+    // A screen reader reads the rules line by line as the caret moves: the text has a name, a
+    // caret for the keyboard, and the focus when the window opens. Enter and Escape still close it.
+    Text1->setAccessibleName(QStringLiteral("Játékszabály"));
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setTabOrder(Command1, Text1);
-    Command1->setFocus();
+    Text1->setFocus();
 
     Form_Load();
 }

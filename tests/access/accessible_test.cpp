@@ -3,18 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <algorithm>
+#include <iterator>
 
 #include "table/table_window.h"
 
 namespace tarolas::test {
 namespace {
 
-// The names of the table's children after its buttons and label.
-std::vector<std::string> nevek(QAccessibleInterface* asztal) {
+// The names of the table's children after its buttons and label, a list's items after it; each
+// knows its place among its parent's children.
+std::vector<std::string> nevek(QAccessibleInterface* szulo) {
     std::vector<std::string> n;
-    for (int i = 0; i < asztal->childCount(); ++i) {
-        QAccessibleInterface* c = asztal->child(i);
-        if (c && !c->object()) n.push_back(c->text(QAccessible::Name).toStdString());
+    for (int i = 0; i < szulo->childCount(); ++i) {
+        QAccessibleInterface* c = szulo->child(i);
+        if (!c || c->object()) continue;
+        EXPECT_EQ(c->parent(), szulo);
+        EXPECT_EQ(szulo->indexOfChild(c), i);
+        n.push_back(c->text(QAccessible::Name).toStdString());
+        if (c->role() == QAccessible::List) std::ranges::copy(nevek(c), std::back_inserter(n));
     }
     return n;
 }
@@ -29,13 +36,15 @@ TEST(Accessible, TheTableReadsOutWhatItShows) {
     auto vart = [&](std::vector<std::string> kozep, const char* negyedik = "Tök alsó") {
         std::vector<std::string> v{"A gép vitt lapjai. Vitt lapok értéke: 0   Bemondás: 20"};
         v.insert(v.end(), kozep.begin(), kozep.end());
-        v.insert(v.end(), {"Piros ász", "Makk tíz", "Zöld alsó", negyedik, "Makk alsó"});
+        v.insert(v.end(), {"Kezed", "Piros ász", "Makk tíz", "Zöld alsó", negyedik, "Makk alsó"});
         v.emplace_back("Vitt lapjaid. Vitt lapok értéke: 0   Bemondás: 40");
         return v;
     };
 
     allas(f, Valasz);  // a trick on the table
     EXPECT_EQ(nevek(asztal), vart({"A gép kezében 4 lap", "Adu: Tök ász", "Talon: 9 lap", "Kijátszott lap: Makk ász"}));
+    // Where the play stands, not what happened last.
+    EXPECT_EQ(asztal->text(QAccessible::Description).toStdString(), "A gép hívott: Makk ász. Te következel.");
 
     allas(f, Takart);
     EXPECT_EQ(nevek(asztal), vart({"A gép kezében 5 lap", "A talon le van takarva"}));
@@ -45,14 +54,18 @@ TEST(Accessible, TheTableReadsOutWhatItShows) {
     EXPECT_EQ(nevek(asztal), vart({"A gép kezében 5 lap", "Felfordítva: Piros király", "Felfordítva: Piros felső",
                                    "Adu: Tök ász", "Talon: 9 lap"},
                                   "Makk felső"));
+    EXPECT_EQ(asztal->text(QAccessible::Description).toStdString(), "Te hívsz.");
 
     // The selected card is the focused child, and its hint is in the status bar.
     f.Picture3->setFocus();
     QTest::keyClick(f.Picture3, Qt::Key_End);
     QTest::keyClick(f.Picture3, Qt::Key_Left);
-    ASSERT_TRUE(asztal->focusChild());
-    EXPECT_EQ(asztal->focusChild()->text(QAccessible::Name), QStringLiteral("Makk felső"));
-    EXPECT_TRUE(asztal->focusChild()->state().focused);
+    QAccessibleInterface* lap = asztal->focusChild();
+    ASSERT_TRUE(lap);
+    EXPECT_EQ(lap->text(QAccessible::Name), QStringLiteral("Makk felső"));
+    EXPECT_TRUE(lap->state().focused);
+    EXPECT_EQ(lap->parent()->indexOfChild(lap), 3);  // the fourth card of five in hand
+    EXPECT_EQ(lap->parent()->focusChild(), lap);
     EXPECT_EQ(f.statusText(2), QStringLiteral("Makk felső választása "));
 }
 

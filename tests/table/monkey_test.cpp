@@ -1,4 +1,5 @@
-// Random mouse, keys (table keys and button shortcuts too), buttons, menus, resizes and box answers, fired from a timer so that most land
+// Random mouse, keys (table keys, keypad Enter, Shift+Tab and button shortcuts too), buttons, menus (the strong
+// opponent switched on and off among them), resizes and box answers, fired from a timer so that most land
 // inside the game's pauses and message boxes. TAROLAS_MONKEY_SEED and TAROLAS_MONKEY_STEPS override.
 
 #include <gtest/gtest.h>
@@ -40,8 +41,10 @@ TEST(Monkey, RandomInputNeverBreaksTheGame) {
     auto szam = [&rng](int n) { return std::uniform_int_distribution<int>(0, std::max(n, 1) - 1)(rng); };
     int hatra = lepesek, elrontotta = -1, szunetben = 0, dobozban = 0, utesek = 0, vitt = 0;
     QObject ora;
-    const Qt::Key tablaBillentyuk[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Return,
-                                       Qt::Key_Space, Qt::Key_A, Qt::Key_T, Qt::Key_Tab};
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> tablaBillentyuk[] = {
+        {Qt::Key_Left, {}}, {Qt::Key_Right, {}}, {Qt::Key_Home, {}}, {Qt::Key_End, {}}, {Qt::Key_Return, {}},
+        {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Space, {}}, {Qt::Key_A, {}}, {Qt::Key_T, {}}, {Qt::Key_Tab, {}},
+        {Qt::Key_Backtab, Qt::ShiftModifier}};
     const Qt::Key gombBetuk[] = {Qt::Key_T, Qt::Key_4, Qt::Key_2, Qt::Key_K};
     std::function<void()> utem = [&] {
         QWidget* modalis = QApplication::activeModalWidget();
@@ -70,10 +73,14 @@ TEST(Monkey, RandomInputNeverBreaksTheGame) {
         else if (r < 70) f.resize(40 + szam(860), 20 + szam(680));  // at times a table too small to draw on
         else if (r < 71) QTest::keyClick(&f, Qt::Key_F1);
         else if (r < 72 && !modalis) f.nevjegy->trigger();
+        else if (r < 73 && !modalis) f.erosellenfel->trigger();
         else if (auto* box = qobject_cast<QMessageBox*>(modalis); box && r < 90)
             box->buttons()[szam(static_cast<int>(box->buttons().size()))]->click();
         else if (auto* d = qobject_cast<QDialog*>(modalis); d && r < 90) d->reject();
-        else if (r >= 90 && r < 97) QTest::keyClick(f.Picture3, tablaBillentyuk[szam(9)]);
+        else if (r >= 90 && r < 97) {
+            const auto& [billentyu, modosito] = tablaBillentyuk[szam(11)];
+            QTest::keyClick(f.Picture3, billentyu, modosito);
+        }
         else if (r >= 97) QTest::keyClick(&f, gombBetuk[szam(4)], Qt::AltModifier);
     };
     QTimer::singleShot(0, &ora, utem);

@@ -1,0 +1,51 @@
+#pragma once
+
+// Tells a screen reader what happens in the game as it happens, without moving the focus off the
+// hand: each sentence is raised as a notification of its own, which Orca speaks when it appears
+// and keeps in its notification history.
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/events.h"
+
+class QWidget;
+
+namespace tarolas {
+class Jatek;
+}
+
+class Narrator : public QObject {
+    Q_OBJECT
+public:
+    using Mondat = std::function<std::string(const tarolas::Esemeny&)>;
+
+    // Listens to `jatek` from now on; the notifications live in `ablak`.
+    Narrator(QWidget* ablak, tarolas::Jatek& jatek, Mondat mondat);
+
+    // One event's sentence, if it has one.
+    void esemeny(const tarolas::Esemeny& e);
+    // Says `szoveg` now, or as soon as the window is on screen.
+    void mond(const QString& szoveg);
+    // The action buttons offered now (0 Tarolás, 1 40, 2 20, 3 Kész): each is told once when it
+    // becomes possible, and again in a later deal or after a marriage has been announced.
+    void gombok(const std::array<bool, 4>& lathato);
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void felmutat(const QString& szoveg);
+
+    QWidget* ablak_;
+    Mondat mondat_;
+    QStringList varo_;                       // said before the window was shown
+    std::vector<QPointer<QWidget>> kint_;    // the latest notifications, oldest first
+    std::array<bool, 4> lathato_{};
+    std::array<bool, 4> elmondva_{};
+};
