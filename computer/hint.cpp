@@ -1,0 +1,61 @@
+#include "computer/hint.h"
+
+#include "computer/strong.h"
+
+namespace tarolas {
+
+// The strong opponent's search seated as the player. It sees only what the player sees, so the
+// hint never depends on the computer's hand or the talon's order.
+Tipp Jatek::tipp() const {
+    Tipp t;
+    if (st.soron != kJatekos || st.asztal.size() > 1 || st.kezben(kJatekos) == 0) return t;
+    if (!st.asztal.empty()) {
+        t.lap = eros::valasz(st, *eros_, kJatekos);
+        return t;
+    }
+    // Ending now wins the deal, and playing on can only give the computer points.
+    if (pontjai(kJatekos) >= 66) {
+        t.kesz = true;
+        return t;
+    }
+    const eros::Hivas h = eros::hivas(st, *eros_, kJatekos);
+    auto kez = st.kezek[kJatekos];
+    if (h.csere)
+        for (Kartya& c : kez)
+            if (c == kartya(st.adu, Also)) c = st.adulap;
+    const int szin = st.husz || st.negyven ? 0 : eros::bemondottSzin(kez, h.lap);
+    t.csere = h.csere;
+    t.bemondas = szin == 0 ? 0 : szin == st.adu ? 40 : 20;
+    t.lap = h.lap;
+    if (t.bemondas != 0 && pontjai(kJatekos) + t.bemondas >= 66) {
+        t.kesz = true;
+        t.lap = 0;
+        // The exchange only matters when it completes the marriage.
+        if (parokat(st.kezek[kJatekos]).megvan(szin)) t.csere = false;
+    }
+    return t;
+}
+
+namespace {
+
+// A card's name as the object of the sentence: "a Zöld ászt", "a Piros tizet".
+std::string targyeset(Kartya c) {
+    static constexpr const char* szinek[] = {"", "Piros", "Makk", "Tök", "Zöld"};
+    static constexpr const char* rangok[] = {"", "ászt", "tizet", "királyt", "felsőt", "alsót"};
+    return std::string("a ") + szinek[szinje(c)] + " " + rangok[rangja(c)];
+}
+
+}  // namespace
+
+std::string tippSzoveg(const Tipp& t, bool hiv) {
+    if (!t.kesz && !ervenyes(t.lap)) return {};
+    std::string s = "Tipp: ";
+    if (t.csere) s += "cseréld ki az adut, ";
+    if (t.bemondas != 0) s += t.bemondas == 40 ? "mondd be a negyvenet, " : "mondd be a huszat, ";
+    if (t.csere || t.bemondas != 0) s += "majd ";
+    if (t.kesz) s += t.csere || t.bemondas != 0 ? "nyomd meg a Kész gombot." : "megvan a 66, nyomd meg a Kész gombot.";
+    else s += (hiv ? "hívd " : "rakd ") + targyeset(t.lap) + ".";
+    return s;
+}
+
+}  // namespace tarolas

@@ -1,0 +1,119 @@
+// The hint: it reads nothing the player cannot see, and it is always a move the table accepts.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+
+#include "computer/hint.h"
+#include "simulation/scripted_player.h"
+
+namespace tarolas {
+namespace {
+
+bool benne(const auto& lapok, Kartya c) { return std::find(lapok.begin(), lapok.end(), c) != lapok.end(); }
+
+// Tables at the player's move from seeded matches of the plain player.
+std::vector<GameState> jatekosLepesei(std::uint32_t mag, std::size_t n) {
+    struct Ablak : test::FakePlatform {
+        GameState* st = nullptr;
+    } ablak;
+    std::vector<GameState> h;
+    test::lejatszik(ablak, mag, [&] {
+        const GameState& st = *ablak.st;
+        if (st.soron == kJatekos && st.kezben(kJatekos) > 0 && st.asztal.size() < 2) h.push_back(st);
+        return h.size() < n;
+    });
+    return h;
+}
+
+// The same table with the computer's unknown cards and the undealt ones shuffled among themselves.
+GameState atkever(GameState st, std::mt19937& rng) {
+    auto lathato = [&](Kartya c) {
+        return c == st.adulap || benne(st.asztal, c) || benne(st.gepvittlapok, c) || benne(st.jatekosvittlapok, c) ||
+               benne(st.gepMutatta, c) || benne(st.kezek[kJatekos], c);
+    };
+    std::vector<Kartya> rejtett;
+    for (int s = 1; s <= 4; ++s)
+        for (int r = 1; r <= 5; ++r)
+            if (!lathato(kartya(s, r))) rejtett.push_back(kartya(s, r));
+    std::vector<Kartya> uj = rejtett;
+    std::shuffle(uj.begin(), uj.end(), rng);
+    std::map<Kartya, Kartya> csere;
+    for (std::size_t i = 0; i < rejtett.size(); ++i) csere[rejtett[i]] = uj[i];
+    for (Kartya& c : st.kezek[kGep])
+        if (csere.count(c)) c = csere[c];
+    for (Kartya& c : st.kiadottlapok)
+        if (csere.count(c)) c = csere[c];
+    return st;
+}
+
+TEST(Hint, SameVisibleTableSameHintWhateverTheComputerHolds) {
+    std::mt19937 rng{7};
+    int kulonbozo = 0;
+    for (const GameState& st : jatekosLepesei(3, 250)) {
+        // What the player is told of the computer's hand is true.
+        for (Kartya c : st.gepnekNincs) EXPECT_FALSE(benne(st.kezek[kGep], c)) << megnevezo(c);
+        for (Kartya c : st.gepMutatta)
+            EXPECT_TRUE(benne(st.kezek[kGep], c) || benne(st.gepvittlapok, c) || benne(st.jatekosvittlapok, c) ||
+                        benne(st.asztal, c)) << megnevezo(c);
+
+        test::Proba p{st};
+        p.jatek.erosBeallitas() = {99, 4, 2};
+        const Tipp elso = p.jatek.tipp();
+        p.jatek.st = atkever(st, rng);
+        kulonbozo += p.jatek.st.kezek[kGep] != st.kezek[kGep];
+        EXPECT_EQ(p.jatek.tipp(), elso) << tippSzoveg(elso, st.asztal.empty());
+    }
+    EXPECT_GT(kulonbozo, 100);
+}
+
+// Each hint carried out through the table's own procedures: every step is offered, the card is taken.
+TEST(Hint, AlwaysAMoveTheTableAccepts) {
+    std::array<int, 4> fajtak{};  // exchanges, announcements, Kész, answers
+    for (std::uint32_t mag : {4u, 5u}) {
+        for (const GameState& st : jatekosLepesei(mag, 200)) {
+            test::Proba p{st};
+            Jatek& j = p.jatek;
+            const Tipp t = j.tipp();
+            const std::string mi = tippSzoveg(t, st.asztal.empty());
+            ASSERT_FALSE(mi.empty());
+            if (t.csere) {
+                ASSERT_TRUE(j.talonbanJatszik() && test::aduAlsoKezben(j.st)) << mi;
+                j.adulapcsere();
+            }
+            if (t.bemondas != 0) {
+                ASSERT_TRUE(offeredButtons(j.st)[t.bemondas == 40 ? 1 : 2]) << mi;
+                j.Command1_Click(t.bemondas == 40 ? 1 : 2);
+            }
+            fajtak[0] += t.csere;
+            fajtak[1] += t.bemondas != 0;
+            fajtak[2] += t.kesz;
+            fajtak[3] += !st.asztal.empty();
+            if (t.kesz) {
+                EXPECT_TRUE(offeredButtons(j.st)[3] && t.lap == 0) << mi;
+                continue;
+            }
+            const auto& kez = j.st.kezek[kJatekos];
+            const auto slot = std::find(kez.begin(), kez.end(), t.lap) - kez.begin();
+            ASSERT_LT(slot, 5) << mi;
+            EXPECT_EQ(j.laptetel(static_cast<int>(slot)), t.lap) << mi << " was refused";
+        }
+    }
+    for (int n : fajtak) EXPECT_GT(n, 0);
+}
+
+TEST(Hint, InWords) {
+    const std::pair<Tipp, const char*> sorok[] = {
+        {{false, true, 0, 41}, "Tipp: cseréld ki az adut, majd hívd a Zöld ászt."},
+        {{false, false, 40, 13}, "Tipp: mondd be a negyvenet, majd hívd a Piros királyt."},
+        {{true, false, 20, 0}, "Tipp: mondd be a huszat, majd nyomd meg a Kész gombot."},
+        {{true, false, 0, 0}, "Tipp: megvan a 66, nyomd meg a Kész gombot."},
+    };
+    for (const auto& [t, vart] : sorok) EXPECT_EQ(tippSzoveg(t, true), vart);
+    EXPECT_EQ(tippSzoveg({false, false, 0, 22}, false), "Tipp: rakd a Makk tizet.");
+}
+
+}  // namespace
+}  // namespace tarolas
