@@ -14,20 +14,6 @@ namespace {
 
 bool benne(const auto& lapok, Kartya c) { return std::find(lapok.begin(), lapok.end(), c) != lapok.end(); }
 
-// Tables at the player's move from seeded matches of the plain player.
-std::vector<GameState> jatekosLepesei(std::uint32_t mag, std::size_t n) {
-    struct Ablak : test::FakePlatform {
-        GameState* st = nullptr;
-    } ablak;
-    std::vector<GameState> h;
-    test::lejatszik(ablak, mag, [&] {
-        const GameState& st = *ablak.st;
-        if (st.soron == kJatekos && st.kezben(kJatekos) > 0 && st.asztal.size() < 2) h.push_back(st);
-        return h.size() < n;
-    });
-    return h;
-}
-
 // The same table with the computer's unknown cards and the undealt ones shuffled among themselves.
 GameState atkever(GameState st, std::mt19937& rng) {
     auto lathato = [&](Kartya c) {
@@ -52,7 +38,7 @@ GameState atkever(GameState st, std::mt19937& rng) {
 TEST(Hint, SameVisibleTableSameHintWhateverTheComputerHolds) {
     std::mt19937 rng{7};
     int kulonbozo = 0;
-    for (const GameState& st : jatekosLepesei(3, 250)) {
+    for (const GameState& st : test::jatekosLepesei(3, 250)) {
         // What the player is told of the computer's hand is true.
         for (Kartya c : st.gepnekNincs) EXPECT_FALSE(benne(st.kezek[kGep], c)) << megnevezo(c);
         for (Kartya c : st.gepMutatta)
@@ -73,7 +59,7 @@ TEST(Hint, SameVisibleTableSameHintWhateverTheComputerHolds) {
 TEST(Hint, AlwaysAMoveTheTableAccepts) {
     std::array<int, 4> fajtak{};  // exchanges, announcements, Kész, answers
     for (std::uint32_t mag : {4u, 5u}) {
-        for (const GameState& st : jatekosLepesei(mag, 200)) {
+        for (const GameState& st : test::jatekosLepesei(mag, 200)) {
             test::Proba p{st};
             Jatek& j = p.jatek;
             const Tipp t = j.tipp();

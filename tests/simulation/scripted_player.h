@@ -106,6 +106,20 @@ void lejatszik(Ablak& ablak, std::uint32_t mag, Tovabb tovabb) {
     ablak.st = nullptr;
 }
 
+// The tables at the player's move (a card to lead or to answer) of a game the plain player plays.
+inline std::vector<GameState> jatekosLepesei(std::uint32_t mag, std::size_t n) {
+    struct Ablak : FakePlatform {
+        GameState* st = nullptr;
+    } ablak;
+    std::vector<GameState> h;
+    lejatszik(ablak, mag, [&] {
+        if (ablak.st->soron == kJatekos && ablak.st->kezben(kJatekos) > 0 && ablak.st->asztal.size() < 2)
+            h.push_back(*ablak.st);
+        return h.size() < n;
+    });
+    return h;
+}
+
 // The tables the computer decides at: every answer, and every lead at its first pause, hands full.
 struct Dontesek : FakePlatform {
     GameState* st = nullptr;
