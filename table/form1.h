@@ -40,6 +40,7 @@ public:
     QAction* kilep = nullptr;
     QMenu* sugo = nullptr;
     QAction* jatekszabaly = nullptr;
+    QAction* tipp = nullptr;  // enabled only while the player is to move and nothing runs
     QAction* nevjegy = nullptr;
 
     // The game; its state is read by the table and the handlers.
@@ -54,6 +55,8 @@ public:
     void ujjatek_Click();
     void kilep_Click();
     void jatekszabaly_Click();
+    // The hint into status panel 2, and the keyboard's selection onto its card.
+    void tipp_Click();
     void nevjegy_Click();
     void Command1_Click(int index);
     void Picture3_MouseUp(int button, int shift, float x, float y);
@@ -92,6 +95,7 @@ private:
     void billentyuzet();                // keys, mnemonics and tab order, set up once
     void kivalasztasMutatasa();         // the selection's mark and focused child after a change
     void frissSugo();                   // panel 2 for where the pointer or the selection is now
+    void tippElerheto();                // the menu item follows whose move it is
     void allapotKozles(const std::array<std::int16_t, 2>* felfordit);  // announcements and score
 
     tarolas::RandomSource random_;

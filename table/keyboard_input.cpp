@@ -94,4 +94,5 @@ void Form1::frissSugo() {
         }
     }
     setStatusText(2, sugo);
+    tippElerheto();
 }
