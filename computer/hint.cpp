@@ -47,15 +47,15 @@ std::string targyeset(Kartya c) {
 
 }  // namespace
 
+// Short enough for the status bar at the window's first size: a lone card as a sentence, else the
+// steps by the captions the player sees (the exchange, 20, 40, Kész) and the card's name.
 std::string tippSzoveg(const Tipp& t, bool hiv) {
     if (!t.kesz && !ervenyes(t.lap)) return {};
-    std::string s = "Tipp: ";
-    if (t.csere) s += "cseréld ki az adut, ";
-    if (t.bemondas != 0) s += t.bemondas == 40 ? "mondd be a negyvenet, " : "mondd be a huszat, ";
-    if (t.csere || t.bemondas != 0) s += "majd ";
-    if (t.kesz) s += t.csere || t.bemondas != 0 ? "nyomd meg a Kész gombot." : "megvan a 66, nyomd meg a Kész gombot.";
-    else s += (hiv ? "hívd " : "rakd ") + targyeset(t.lap) + ".";
-    return s;
+    std::string lepesek = t.csere ? "csere, " : "";
+    if (t.bemondas != 0) lepesek += t.bemondas == 40 ? "40, " : "20, ";
+    if (t.kesz) return "Tipp: " + lepesek + (lepesek.empty() ? "Kész, megvan a 66." : "majd Kész.");
+    if (!lepesek.empty()) return "Tipp: " + lepesek + megnevezo(t.lap) + ".";
+    return std::string("Tipp: ") + (hiv ? "hívd " : "rakd ") + targyeset(t.lap) + ".";
 }
 
 }  // namespace tarolas

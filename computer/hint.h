@@ -8,8 +8,8 @@
 
 namespace tarolas {
 
-// "Tipp: cseréld ki az adut, majd hívd a Zöld ászt."; `hiv` tells a lead from an answer. Empty
-// for an empty hint.
+// "Tipp: hívd a Zöld ászt.", "Tipp: csere, 40, Zöld király."; `hiv` tells a lead from an answer.
+// Empty for an empty hint.
 std::string tippSzoveg(const Tipp& t, bool hiv);
 
 }  // namespace tarolas

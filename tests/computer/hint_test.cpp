@@ -93,10 +93,11 @@ TEST(Hint, AlwaysAMoveTheTableAccepts) {
 
 TEST(Hint, InWords) {
     const std::tuple<Tipp, bool, const char*> sorok[] = {
-        {{false, true, 40, 41}, true, "Tipp: cseréld ki az adut, mondd be a negyvenet, majd hívd a Zöld ászt."},
-        {{true, false, 20, 0}, true, "Tipp: mondd be a huszat, majd nyomd meg a Kész gombot."},
-        {{true, false, 0, 0}, true, "Tipp: megvan a 66, nyomd meg a Kész gombot."},
+        {{false, true, 40, 41}, true, "Tipp: csere, 40, Zöld ász."},
+        {{true, false, 20, 0}, true, "Tipp: 20, majd Kész."},
+        {{true, false, 0, 0}, true, "Tipp: Kész, megvan a 66."},
         {{false, false, 0, 22}, false, "Tipp: rakd a Makk tizet."},
+        {{false, false, 0, 41}, true, "Tipp: hívd a Zöld ászt."},
     };
     for (const auto& [t, hiv, vart] : sorok) EXPECT_EQ(tippSzoveg(t, hiv), vart);
 }
