@@ -19,6 +19,7 @@ Tipp Jatek::tipp() const {
         return t;
     }
     const eros::Hivas h = eros::hivas(st, *eros_, kJatekos);
+    if (!ervenyes(h.lap)) return t;  // nothing to lead: a marriage pending without its pair
     auto kez = st.kezek[kJatekos];
     if (h.csere)
         for (Kartya& c : kez)

@@ -246,7 +246,7 @@ Valasztas legjobb(const GameState& st, const Beallitas& b, int en) {
     } else {
         for (Lapok l = modell::valaszthato(v.allas); l; l &= l - 1) jeloltek.push_back({false, std::countr_zero(l)});
     }
-    if (jeloltek.size() == 1) return jeloltek[0];
+    if (jeloltek.size() <= 1) return jeloltek.empty() ? Valasztas{} : jeloltek[0];
 
     std::vector<long> osszeg(jeloltek.size(), 0);
     std::uint64_t rng = b.mag ^ v.ujjlenyomat();
