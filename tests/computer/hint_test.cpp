@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <random>
 #include <tuple>
 
@@ -14,27 +13,6 @@ namespace tarolas {
 namespace {
 
 bool benne(const auto& lapok, Kartya c) { return std::find(lapok.begin(), lapok.end(), c) != lapok.end(); }
-
-// The same table with the computer's unknown cards and the undealt ones shuffled among themselves.
-GameState atkever(GameState st, std::mt19937& rng) {
-    auto lathato = [&](Kartya c) {
-        return c == st.adulap || benne(st.asztal, c) || benne(st.gepvittlapok, c) || benne(st.jatekosvittlapok, c) ||
-               benne(st.gepMutatta, c) || benne(st.kezek[kJatekos], c);
-    };
-    std::vector<Kartya> rejtett;
-    for (int s = 1; s <= 4; ++s)
-        for (int r = 1; r <= 5; ++r)
-            if (!lathato(kartya(s, r))) rejtett.push_back(kartya(s, r));
-    std::vector<Kartya> uj = rejtett;
-    std::shuffle(uj.begin(), uj.end(), rng);
-    std::map<Kartya, Kartya> csere;
-    for (std::size_t i = 0; i < rejtett.size(); ++i) csere[rejtett[i]] = uj[i];
-    for (Kartya& c : st.kezek[kGep])
-        if (csere.count(c)) c = csere[c];
-    for (Kartya& c : st.kiadottlapok)
-        if (csere.count(c)) c = csere[c];
-    return st;
-}
 
 TEST(Hint, SameVisibleTableSameHintWhateverTheComputerHolds) {
     std::mt19937 rng{7};
@@ -49,7 +27,7 @@ TEST(Hint, SameVisibleTableSameHintWhateverTheComputerHolds) {
         test::Proba p{st};
         p.jatek.erosBeallitas() = {99, 4, 2};
         const Tipp elso = p.jatek.tipp();
-        p.jatek.st = atkever(st, rng);
+        p.jatek.st = test::atkever(st, kJatekos, rng);
         kulonbozo += p.jatek.st.kezek[kGep] != st.kezek[kGep];
         EXPECT_EQ(p.jatek.tipp(), elso) << tippSzoveg(elso, st.asztal.empty());
     }
