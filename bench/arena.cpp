@@ -1,8 +1,10 @@
 // Whole matches, headless: the computer (the fixed rules, or the strong opponent) against the
-// reference player, with each side's share of the matches and its 95% interval.
+// reference player, or against a player that follows every hint, with each side's share of the
+// matches and its 95% interval.
 //
-//   arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline]
+//   arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint]
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -33,6 +35,16 @@ struct Ablak : test::FakePlatform {
     }
 };
 
+// The player's seat does whatever the hint says.
+void tippKoveto(Jatek& jatek) {
+    const Tipp t = jatek.tipp();
+    if (t.csere) jatek.adulapcsere();
+    if (t.bemondas != 0) jatek.Command1_Click(t.bemondas == 40 ? 1 : 2);
+    if (t.kesz) return jatek.Command1_Click(3);
+    const auto& kez = jatek.st.kezek[kJatekos];
+    jatek.kijatszas(static_cast<int>(std::find(kez.begin(), kez.end(), t.lap) - kez.begin()));
+}
+
 // Wilson score interval for k successes in n.
 void sor(const char* ki, long k, long n) {
     const double z = 1.96, p = static_cast<double>(k) / static_cast<double>(n), nn = static_cast<double>(n);
@@ -47,7 +59,7 @@ void sor(const char* ki, long k, long n) {
 int main(int argc, char** argv) {
     long meccsek = 2000;
     std::uint32_t mag = 1;
-    bool alap = false;
+    bool alap = false, tipp = false;
     eros::Beallitas beallitas;
     for (int i = 1; i < argc; ++i) {
         const bool van = i + 1 < argc;
@@ -56,8 +68,9 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--samples") && van) beallitas.mintak = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--depth") && van) beallitas.melyseg = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--baseline")) alap = true;
+        else if (!std::strcmp(argv[i], "--hint")) tipp = true;
         else {
-            std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline]\n");
+            std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint]\n");
             return 2;
         }
     }
@@ -73,14 +86,14 @@ int main(int argc, char** argv) {
 
     const auto kezdet = std::chrono::steady_clock::now();
     jatek.ujjatek_Click();
-    while (ablak.meccsek < meccsek) test::referenciaLepes(jatek);
+    while (ablak.meccsek < meccsek) tipp ? tippKoveto(jatek) : test::referenciaLepes(jatek);
     const double mp = std::chrono::duration<double>(std::chrono::steady_clock::now() - kezdet).count();
 
-    std::printf("%s computer vs reference player: %ld matches, %ld deals, seed %u", alap ? "fixed-rule" : "strong",
-                meccsek, ablak.leosztasok, mag);
-    if (!alap) std::printf(", %d samples, depth %d", beallitas.mintak, beallitas.melyseg);
+    std::printf("%s computer vs %s: %ld matches, %ld deals, seed %u", alap ? "fixed-rule" : "strong",
+                tipp ? "hint follower" : "reference player", meccsek, ablak.leosztasok, mag);
+    if (!alap || tipp) std::printf(", %d samples, depth %d", beallitas.mintak, beallitas.melyseg);
     std::printf(", %.1f s\n", mp);
     sor("computer", ablak.gepNyert, ablak.meccsek);
-    sor("reference", ablak.meccsek - ablak.gepNyert, ablak.meccsek);
+    sor(tipp ? "hint follower" : "reference", ablak.meccsek - ablak.gepNyert, ablak.meccsek);
     return 0;
 }

@@ -1,5 +1,6 @@
-// How long the strong opponent takes to decide, one thread, at the settings the game uses, over
-// tables from every phase of a deal: talon open early and late, talon closed, talon used up.
+// How long the strong opponent takes to decide, and the player's hint to come, one thread, at the
+// settings the game uses, over tables from every phase of a deal: talon open early and late, talon
+// closed, talon used up.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -56,5 +57,29 @@ void BM_StrongDecision(benchmark::State& state) {
     state.counters["worst_ms"] = idok.back();
 }
 BENCHMARK(BM_StrongDecision)->DenseRange(Korai, Mind)->Unit(benchmark::kMillisecond);
+
+// The same for the hint, over tables at the player's move.
+void BM_Hint(benchmark::State& state) {
+    static const std::vector<GameState> lepesek = test::jatekosLepesei(3, 400);
+    const auto sz = static_cast<Szakasz>(state.range(0));
+    test::Proba p{GameState{}};
+    std::vector<double> idok;
+    int tablak = 0;
+    for (auto _ : state) {
+        for (const GameState& st : lepesek) {
+            if (!illik(st, sz)) continue;
+            ++tablak;
+            p.jatek.st = st;
+            const auto t0 = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(p.jatek.tipp());
+            idok.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        }
+    }
+    std::sort(idok.begin(), idok.end());
+    state.counters["tables"] = static_cast<double>(tablak) / static_cast<double>(state.iterations());
+    state.counters["median_ms"] = idok[idok.size() / 2];
+    state.counters["worst_ms"] = idok.back();
+}
+BENCHMARK(BM_Hint)->DenseRange(Korai, Mind)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -20,6 +20,7 @@ void Jatek::computerhiv() {
     const Kartya aduAlso = kartya(st.adu, Also);
     for (Kartya& c : kez) {
         if (c == aduAlso && st.adulap != 0 && terv.csere) {
+            st.gepMutatta.push_back(st.adulap);
             c = st.adulap;
             st.adulap = aduAlso;
             jelez({Tortent::Csere, kGep, c, aduAlso});
@@ -49,6 +50,7 @@ void Jatek::computerhiv() {
     if (bemondott != 0) {
         parhelyek = gep::parhelyei(kez, bemondott);
         jelez({Tortent::Bemondas, kGep, kartya(bemondott, Kiraly), kartya(bemondott, Felso), bemondott == st.adu ? 40 : 20});
+        st.gepMutatta.insert(st.gepMutatta.end(), {kez[parhelyek[0]], kez[parhelyek[1]]});
         platform_.felfordito(parhelyek);
         st.bemondas[kGep] = static_cast<std::int16_t>(st.bemondas[kGep] + (st.negyven ? 40 : 20));
         for (int i = 0; i < 3; ++i) platform_.varakozas();

@@ -15,6 +15,7 @@ void Jatek::computerlepes() {
     const int k = erosGep_ ? static_cast<int>(std::find(kez.begin(), kez.end(), eros::valasz(st, *eros_)) - kez.begin())
                            : gep::valaszHelye(kez, st.tet, st.adu);
 
+    if (st.talonszam == 0 || st.takart) kiderult(kez[k], kGep);
     st.asztal.push_back(kez[k]);
     jelez({Tortent::Valasz, kGep, kez[k]});
     kez[k] = 0;

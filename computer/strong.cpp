@@ -25,14 +25,15 @@ std::uint64_t kever(std::uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-// What the computer sees: the position with the player's hand and the talon left empty, the cards
-// it cannot place, and those of them the player is known to hold.
+// What side `en` sees: the position with the other hand and the talon left empty, the cards it
+// cannot place, and those of them the other side is known to hold.
 struct Latvany {
+    int en = kGep;
     Allas allas;
     Lapok rejtett = 0;
     Lapok ismert = 0;
-    Lapok kizart = 0;  // hidden cards the player cannot hold: they lie in the talon
-    int jatekosKeze = 0;
+    Lapok kizart = 0;  // hidden cards the other side cannot hold: they lie in the talon
+    int masikKeze = 0;
 
     std::uint64_t ujjlenyomat() const {
         std::uint64_t h = 0x243F6A8885A308D3ull;
@@ -41,11 +42,11 @@ struct Latvany {
             kever(h);
         };
         const Allas& a = allas;
-        add(a.kez[kGep]);
+        add(a.kez[en]);
         add(rejtett);
         add(ismert);
         add(kizart);
-        add(static_cast<std::uint64_t>(jatekosKeze) | static_cast<std::uint64_t>(a.talonszam) << 8 |
+        add(static_cast<std::uint64_t>(masikKeze) | static_cast<std::uint64_t>(a.talonszam) << 8 |
             static_cast<std::uint64_t>(a.adulap + 1) << 16 | static_cast<std::uint64_t>(a.adu) << 24 |
             static_cast<std::uint64_t>(a.soron) << 32 | static_cast<std::uint64_t>(a.tet + 1) << 40 |
             static_cast<std::uint64_t>(a.takart) << 48 | static_cast<std::uint64_t>(a.tarolas[0]) << 49 |
@@ -62,11 +63,12 @@ Lapok lapjai(const Lista& l) {
     return m;
 }
 
-// Only the fields named here are read; the player's hand is read for its count alone.
-Latvany latvany(const GameState& st) {
+// Only the fields named here are read; the other side's hand is read for its count alone.
+Latvany latvany(const GameState& st, int en) {
     Latvany v;
+    v.en = en;
     GameState nyilt;
-    nyilt.kezek[kGep] = st.kezek[kGep];
+    nyilt.kezek[en] = st.kezek[en];
     nyilt.adulap = st.adulap;
     nyilt.adu = st.adu;
     nyilt.soron = st.soron;
@@ -78,17 +80,17 @@ Latvany latvany(const GameState& st) {
     nyilt.tarolas = st.tarolas;
     v.allas = modell::allasbol(nyilt, {});
     v.allas.talonszam = static_cast<std::int8_t>(st.talonszam);
-    v.jatekosKeze = st.kezben(kJatekos);
+    v.masikKeze = st.kezben(1 - en);
 
-    Lapok latott = v.allas.kez[kGep] | lapjai(st.asztal) | lapjai(st.gepvittlapok) | lapjai(st.jatekosvittlapok);
+    Lapok latott = v.allas.kez[en] | lapjai(st.asztal) | lapjai(st.gepvittlapok) | lapjai(st.jatekosvittlapok);
     if (st.adulap != 0) latott |= bit(modell::indexe(st.adulap));
     v.rejtett = ~latott & ((Lapok{1} << 20) - 1);
-    v.ismert = lapjai(st.jatekosMutatta) & v.rejtett;
-    v.kizart = lapjai(st.jatekosnakNincs) & v.rejtett & ~v.ismert;
+    v.ismert = lapjai(en == kGep ? st.jatekosMutatta : st.gepMutatta) & v.rejtett;
+    v.kizart = lapjai(en == kGep ? st.jatekosnakNincs : st.gepnekNincs) & v.rejtett & ~v.ismert;
     return v;
 }
 
-// One guess of the hidden cards: the known ones in the player's hand, the rest shuffled.
+// One guess of the hidden cards: the known ones in the other hand, the rest shuffled.
 Allas minta(const Latvany& v, std::uint64_t& rng) {
     std::array<std::int8_t, 20> szabad{};
     int n = 0;
@@ -99,9 +101,10 @@ Allas minta(const Latvany& v, std::uint64_t& rng) {
 
     // The cards it cannot hold come last, so they go to the talon.
     Allas a = v.allas;
-    a.kez[kJatekos] = v.ismert;
+    const int masik = 1 - v.en;
+    a.kez[masik] = v.ismert;
     const int talonba = std::min<int>(v.allas.talonszam, n);
-    for (int k = 0; k < n - talonba; ++k) a.kez[kJatekos] |= bit(szabad[k]);
+    for (int k = 0; k < n - talonba; ++k) a.kez[masik] |= bit(szabad[k]);
     a.talonszam = 0;
     for (int k = n - talonba; k < n; ++k) a.talon[a.talonszam++] = szabad[k];
     return a;
@@ -217,21 +220,33 @@ struct Valasztas {
     int lap = kNincs;
 };
 
-Valasztas legjobb(const GameState& st, const Beallitas& b) {
-    const Latvany v = latvany(st);
+// The király and felső of the marriages a pending 20 (or 40) may be led from.
+Lapok fuggoLapjai(const Allas& a, int oldal, bool negyven) {
+    Lapok l = 0;
+    const auto parok = a.parjai(oldal);
+    for (int s = 1; s <= 4; ++s)
+        if (parok[s] && (s == a.adu) == negyven) l |= bit(modell::indexe(kartya(s, Kiraly))) | bit(modell::indexe(kartya(s, Felso)));
+    return l;
+}
+
+Valasztas legjobb(const GameState& st, const Beallitas& b, int en) {
+    const Latvany v = latvany(st, en);
     std::vector<Valasztas> jeloltek;
     const bool hivo = v.allas.tet == kNincs;
+    // Only the player leads with a marriage already announced: it counts, and one of its cards must follow.
+    const bool fuggo = hivo && en == kJatekos && (st.husz || st.negyven);
     if (hivo) {
         for (bool csere : {true, false}) {
-            if (csere && !v.allas.cserelhet(kGep)) continue;
+            if (csere && !v.allas.cserelhet(en)) continue;
             Allas a = v.allas;
-            if (csere) modell::cserel(a, kGep);
-            for (Lapok l = a.kez[kGep]; l; l &= l - 1) jeloltek.push_back({csere, std::countr_zero(l)});
+            if (csere) modell::cserel(a, en);
+            const Lapok lapok = fuggo ? a.kez[en] & fuggoLapjai(a, en, st.negyven) : a.kez[en];
+            for (Lapok l = lapok; l; l &= l - 1) jeloltek.push_back({csere, std::countr_zero(l)});
         }
     } else {
         for (Lapok l = modell::valaszthato(v.allas); l; l &= l - 1) jeloltek.push_back({false, std::countr_zero(l)});
     }
-    if (jeloltek.size() == 1) return jeloltek[0];
+    if (jeloltek.size() <= 1) return jeloltek.empty() ? Valasztas{} : jeloltek[0];
 
     std::vector<long> osszeg(jeloltek.size(), 0);
     std::uint64_t rng = b.mag ^ v.ujjlenyomat();
@@ -243,14 +258,15 @@ Valasztas legjobb(const GameState& st, const Beallitas& b) {
         const Allas a = minta(v, rng);
         for (std::size_t j = 0; j < jeloltek.size(); ++j) {
             Allas c = a;
-            if (jeloltek[j].csere) modell::cserel(c, kGep);
+            if (jeloltek[j].csere) modell::cserel(c, en);
             int e;
-            if (hivo) e = hiv(c, jeloltek[j].lap) ? vegErtek(c) : kereso.ertek(c, -kVegtelen, kVegtelen, 0);
+            if (hivo && !fuggo) e = hiv(c, jeloltek[j].lap) ? vegErtek(c) : kereso.ertek(c, -kVegtelen, kVegtelen, 0);
             else {
                 modell::kijatszik(c, jeloltek[j].lap);
-                e = kereso.ertek(c, -kVegtelen, kVegtelen, 1);
+                e = kereso.ertek(c, -kVegtelen, kVegtelen, hivo ? 0 : 1);
             }
-            osszeg[j] += e;
+            // The search scores from the computer's side; the player's seat wants the least.
+            osszeg[j] += en == kGep ? e : -e;
         }
     }
     // Ties go to the first candidate: the exchange before none, a stronger card before a weaker.
@@ -268,11 +284,11 @@ int bemondottSzin(const std::array<Kartya, 5>& kez, Kartya lap) {
     return p.megvan(szinje(lap)) ? szinje(lap) : 0;
 }
 
-Hivas hivas(const GameState& st, const Beallitas& b) {
-    const Valasztas v = legjobb(st, b);
+Hivas hivas(const GameState& st, const Beallitas& b, int en) {
+    const Valasztas v = legjobb(st, b, en);
     return {v.csere, modell::kodja(v.lap)};
 }
 
-Kartya valasz(const GameState& st, const Beallitas& b) { return modell::kodja(legjobb(st, b).lap); }
+Kartya valasz(const GameState& st, const Beallitas& b, int en) { return modell::kodja(legjobb(st, b, en).lap); }
 
 }  // namespace tarolas::eros

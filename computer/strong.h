@@ -3,7 +3,8 @@
 // The strong opponent's choices: it deals the cards it cannot see in many ways that fit what it has
 // seen, solves each deal with all cards open, and takes the move that does best over all of them.
 // It reads only what the computer may know: its own hand, the trump card, the cards played so
-// far, the talon count, the announcements, the score and the cards the player has shown.
+// far, the talon count, the announcements, the score and the cards the player has shown. Seated
+// as the player (for the hint) it reads the mirror: the player's hand and what the computer showed.
 
 #include <cstdint>
 
@@ -22,10 +23,11 @@ struct Hivas {
     Kartya lap = 0;      // the card to lead; a király or felső of a held marriage is announced
 };
 
-// The computer is to lead (and below 66): exchange or not, and which card.
-Hivas hivas(const GameState& st, const Beallitas& b);
-// The computer answers the card on the table; always a card the rules allow it.
-Kartya valasz(const GameState& st, const Beallitas& b);
+// Side `en` is to lead (and below 66): exchange or not, and which card. The player's lead with a
+// 20 or 40 pending is one of that marriage's cards.
+Hivas hivas(const GameState& st, const Beallitas& b, int en = kGep);
+// Side `en` answers the card on the table; always a card the rules allow it.
+Kartya valasz(const GameState& st, const Beallitas& b, int en = kGep);
 
 // The marriage a lead of `lap` from `kez` announces, or 0.
 int bemondottSzin(const std::array<Kartya, 5>& kez, Kartya lap);

@@ -31,6 +31,8 @@ void Jatek::ujjatszma() {
     st.kiadottlapok.clear();
     st.jatekosMutatta.clear();
     st.jatekosnakNincs.clear();
+    st.gepMutatta.clear();
+    st.gepnekNincs.clear();
     st.talonszam = 20;
     st.bemondas = {0, 0};
     st.takart = false;

@@ -22,6 +22,17 @@ struct Beallitas;  // the strong opponent's settings (computer/strong.h)
 
 inline constexpr const char* kCim = "Tarolás";  // the application title, on every message box
 
+// What a strong player would do in the player's seat: exchange the trump card first, announce a
+// 20 or 40, then lead or answer `lap`; or press Kész (`lap` 0), after the announcement if any.
+struct Tipp {
+    bool kesz = false;
+    bool csere = false;
+    int bemondas = 0;  // 0, 20 or 40
+    Kartya lap = 0;
+
+    bool operator==(const Tipp&) const = default;
+};
+
 // Which of the four action buttons are offered now: 0 "Tarolás", 1 "40", 2 "20", 3 "Kész".
 std::array<bool, 4> offeredButtons(const GameState& st);
 
@@ -69,13 +80,17 @@ public:
     void computerhiv();
     void computerlepes();
 
+    // The hint for the player's move, from what the player may know (computer/hint.cpp); all
+    // empty when it is not the player's move.
+    Tipp tipp() const;
+
     // The strong opponent makes the computer's choices instead of the fixed rules; off by default.
     void setErosGep(bool on) { erosGep_ = on; }
     bool erosGep() const { return erosGep_; }
     eros::Beallitas& erosBeallitas() { return *eros_; }
 
 private:
-    void kiderult(Kartya valasz);  // what a strict answer tells of the player's hand
+    void kiderult(Kartya valasz, int oldal = kJatekos);  // what a strict answer tells of a side's hand
     void jelez(const Esemeny& e) const {
         if (figyelo_) figyelo_(e);
     }

@@ -25,14 +25,15 @@ void Jatek::kijatszas(int i) {
     }
 }
 
-// An answer under the strict rules shows what the player lacks: the led suit when it did not
+// An answer under the strict rules shows what its side lacks: the led suit when it did not
 // follow, trumps too when it did not trump either, the higher cards of the suit when it did not beat.
-void Jatek::kiderult(Kartya valasz) {
+void Jatek::kiderult(Kartya valasz, int oldal) {
+    Lista& hiany = oldal == kJatekos ? st.jatekosnakNincs : st.gepnekNincs;
     const int szin = szinje(st.tet);
     for (int rang = Asz; rang <= Also; ++rang) {
         const bool nincs = szinje(valasz) != szin ? true : rangja(valasz) > rangja(st.tet) && rang < rangja(st.tet);
-        if (nincs) st.jatekosnakNincs.push_back(kartya(szin, rang));
-        if (szinje(valasz) != szin && szinje(valasz) != st.adu) st.jatekosnakNincs.push_back(kartya(st.adu, rang));
+        if (nincs) hiany.push_back(kartya(szin, rang));
+        if (szinje(valasz) != szin && szinje(valasz) != st.adu) hiany.push_back(kartya(st.adu, rang));
     }
 }
 

@@ -38,6 +38,10 @@ struct GameState {
     Lista jatekosMutatta;
     // Cards the player cannot hold: what its answers under the strict rules gave away.
     Lista jatekosnakNincs;
+    // The same two for the computer, for the player's hint: the trump card it took, its marriages,
+    // and what its strict answers gave away.
+    Lista gepMutatta;
+    Lista gepnekNincs;
 
     // Number of cards in a side's hand.
     int kezben(int side) const;

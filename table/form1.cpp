@@ -11,9 +11,11 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 
 #include "access/narration.h"
 #include "access/narrator.h"
+#include "computer/hint.h"
 #include "message_text.h"
 #include "table_widget.h"
 #include "window_manager.h"
@@ -45,11 +47,15 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     sugo = menuBar()->addMenu(QStringLiteral("&Súgó"));
     jatekszabaly = sugo->addAction(QStringLiteral("Játékszabály"));
     jatekszabaly->setShortcut(Qt::Key_F1);
+    tipp = sugo->addAction(QStringLiteral("Tipp"));
+    tipp->setShortcut(Qt::Key_H);
+    tipp->setEnabled(false);
     sugo->addSeparator();
     nevjegy = sugo->addAction(QStringLiteral("Névjegy"));
     connect(ujjatek, &QAction::triggered, this, [this] { ujjatek_Click(); });
     connect(kilep, &QAction::triggered, this, [this] { kilep_Click(); });
     connect(jatekszabaly, &QAction::triggered, this, [this] { jatekszabaly_Click(); });
+    connect(tipp, &QAction::triggered, this, [this] { tipp_Click(); });
     connect(nevjegy, &QAction::triggered, this, [this] { nevjegy_Click(); });
 
     StatusBar1 = statusBar();
@@ -128,6 +134,7 @@ void Form1::Form_Load() {
 
 void Form1::jatekban(const std::function<void()>& eljaras) {
     ++busy_;
+    tippElerheto();
     eljaras();
     if (--busy_ == 0) {
         allapotKozles();
@@ -183,6 +190,32 @@ void Form1::closeEvent(QCloseEvent* e) {
 void Form1::jatekszabaly_Click() {
     Form2 ablak(this);
     ablak.exec();
+}
+
+void Form1::tippElerheto() {
+    tipp->setEnabled(!busy() && st().soron == tarolas::kJatekos && st().asztal.size() < 2 &&
+                     st().kezben(tarolas::kJatekos) > 0);
+}
+
+// Only reads the game: the search runs on a copy of what the player sees, well within a frame's
+// patience, so it runs here rather than on a thread.
+void Form1::tipp_Click() {
+    tippElerheto();
+    if (!tipp->isEnabled()) return;
+    const tarolas::Tipp t = jatek_.tipp();
+    const std::string szoveg = tarolas::tippSzoveg(t, st().asztal.empty());
+    if (szoveg.empty()) return;
+    // Enter then plays the card; one taken in exchange will lie where the alsó is now.
+    const auto& kez = st().kezek[tarolas::kJatekos];
+    const tarolas::Kartya keresett = t.csere && t.lap == st().adulap ? tarolas::kartya(st().adu, tarolas::Also) : t.lap;
+    const auto slot = std::find(kez.begin(), kez.end(), keresett) - kez.begin();
+    if (keresett != 0 && slot < 5) {
+        kivalasztott_ = static_cast<int>(slot);
+        billentyuvel_ = true;
+        kivalasztasMutatasa();
+    }
+    setStatusText(2, szoveg);
+    if (narrator_) narrator_->mond(QString::fromStdString(szoveg));
 }
 
 void Form1::nevjegy_Click() {

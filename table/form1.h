@@ -42,6 +42,7 @@ public:
     QAction* kilep = nullptr;
     QMenu* sugo = nullptr;
     QAction* jatekszabaly = nullptr;
+    QAction* tipp = nullptr;  // enabled only while the player is to move and nothing runs
     QAction* nevjegy = nullptr;
 
     // The game; its state is read by the table and the handlers.
@@ -56,6 +57,8 @@ public:
     void ujjatek_Click();
     void kilep_Click();
     void jatekszabaly_Click();
+    // The hint into status panel 2, and the keyboard's selection onto its card.
+    void tipp_Click();
     void nevjegy_Click();
     void Command1_Click(int index);
     void Picture3_MouseUp(int button, int shift, float x, float y);
@@ -100,6 +103,7 @@ private:
     void frissSugo();                   // panel 2 for where the pointer or the selection is now
     void gombokKozlese();               // tells the narrator which buttons are offered now
     void allapotKozles();               // where the play stands, for screen readers, and the score
+    void tippElerheto();                // the menu item follows whose move it is
 
     tarolas::RandomSource random_;
     tarolas::Jatek jatek_;

@@ -168,4 +168,5 @@ void Form1::frissSugo() {
         }
     }
     setStatusText(2, sugo);
+    tippElerheto();
 }

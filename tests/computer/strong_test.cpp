@@ -12,24 +12,6 @@
 namespace tarolas {
 namespace {
 
-// The same table with the player's unknown cards and the talon dealt out again.
-GameState atkever(GameState st, std::mt19937& rng) {
-    std::vector<Kartya> rejtett;
-    auto lathato = [&](Kartya c) {
-        const auto van = [&](const Lista& l) { return std::find(l.begin(), l.end(), c) != l.end(); };
-        return c == st.adulap || van(st.asztal) || van(st.gepvittlapok) || van(st.jatekosvittlapok) ||
-               van(st.jatekosMutatta) || std::find(st.kezek[kGep].begin(), st.kezek[kGep].end(), c) != st.kezek[kGep].end();
-    };
-    for (int s = 1; s <= 4; ++s)
-        for (int r = 1; r <= 5; ++r)
-            if (!lathato(kartya(s, r))) rejtett.push_back(kartya(s, r));
-    std::shuffle(rejtett.begin(), rejtett.end(), rng);
-    auto kovetkezo = rejtett.begin();
-    for (Kartya& c : st.kezek[kJatekos])
-        if (c != 0 && !lathato(c)) c = *kovetkezo++;
-    return st;
-}
-
 TEST(StrongOpponent, SameVisibleTableSameChoiceWhateverTheHiddenCards) {
     test::Dontesek g;
     int lepes = 0;
@@ -40,7 +22,7 @@ TEST(StrongOpponent, SameVisibleTableSameChoiceWhateverTheHiddenCards) {
     const eros::Beallitas b{99, 4, 2};
     int kulonbozo = 0;
     for (const GameState& st : g.helyzetek) {
-        const GameState masik = atkever(st, rng);
+        const GameState masik = test::atkever(st, kGep, rng);
         kulonbozo += masik.kezek[kJatekos] != st.kezek[kJatekos];
         if (st.asztal.empty()) {
             const auto [csere1, lap1] = eros::hivas(st, b);

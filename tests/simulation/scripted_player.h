@@ -106,6 +106,44 @@ void lejatszik(Ablak& ablak, std::uint32_t mag, Tovabb tovabb) {
     ablak.st = nullptr;
 }
 
+// The tables at the player's move (a card to lead or to answer) of a game the plain player plays.
+inline std::vector<GameState> jatekosLepesei(std::uint32_t mag, std::size_t n) {
+    struct Ablak : FakePlatform {
+        GameState* st = nullptr;
+    } ablak;
+    std::vector<GameState> h;
+    lejatszik(ablak, mag, [&] {
+        if (ablak.st->soron == kJatekos && ablak.st->kezben(kJatekos) > 0 && ablak.st->asztal.size() < 2)
+            h.push_back(*ablak.st);
+        return h.size() < n;
+    });
+    return h;
+}
+
+// The same table with what side `oldal` cannot see dealt again: the other hand's unknown cards and
+// the undealt ones shuffled among themselves, the deck's record following them.
+inline GameState atkever(GameState st, int oldal, std::mt19937& rng) {
+    const auto benne = [](const auto& l, Kartya c) { return std::find(l.begin(), l.end(), c) != l.end(); };
+    const Lista& mutatta = oldal == kGep ? st.jatekosMutatta : st.gepMutatta;
+    std::vector<Kartya> rejtett;
+    for (int s = 1; s <= 4; ++s)
+        for (int r = 1; r <= 5; ++r) {
+            const Kartya c = kartya(s, r);
+            if (c != st.adulap && !benne(st.asztal, c) && !benne(st.gepvittlapok, c) && !benne(st.jatekosvittlapok, c) &&
+                !benne(mutatta, c) && !benne(st.kezek[oldal], c))
+                rejtett.push_back(c);
+        }
+    std::vector<Kartya> uj = rejtett;
+    std::shuffle(uj.begin(), uj.end(), rng);
+    const auto helyett = [&](Kartya& c) {
+        const auto it = std::find(rejtett.begin(), rejtett.end(), c);
+        if (it != rejtett.end()) c = uj[static_cast<std::size_t>(it - rejtett.begin())];
+    };
+    for (Kartya& c : st.kezek[1 - oldal]) helyett(c);
+    for (Kartya& c : st.kiadottlapok) helyett(c);
+    return st;
+}
+
 // The tables the computer decides at: every answer, and every lead at its first pause, hands full.
 struct Dontesek : FakePlatform {
     GameState* st = nullptr;

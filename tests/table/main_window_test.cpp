@@ -7,6 +7,8 @@
 
 #include "table/form1.h"
 #include "table/table_widget.h"
+#include "computer/hint.h"
+#include "table_window.h"
 
 namespace {
 
@@ -63,6 +65,31 @@ TEST(StrongOpponentMenu, OneCheckableItemUnderFajlOffAtStartSwitchesTheGame) {
     for (const bool eros : {false, true, false}) {
         EXPECT_EQ(f.jatek().erosGep(), eros);
         f.erosellenfel->trigger();
+    }
+}
+
+// H asks for the hint only at the player's move; it changes nothing, and Enter then plays its card.
+TEST(HintMenu, HNamesACardAndSelectsItEnterPlaysIt) {
+    using namespace tarolas;
+    test::Ablak f;
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    EXPECT_EQ(f.sugo->actions()[1], f.tipp);
+    for (const test::Hely mi : {test::Valasz, test::Gepe}) {
+        test::allas(f, mi);
+        const auto kezek = f.st().kezek;
+        QTest::keyClick(f.Picture3, Qt::Key_H);
+        EXPECT_TRUE(f.st().kezek == kezek && f.st().asztal.size() == (mi == test::Valasz) &&
+                    f.st().kiadottlapok.size() == 11);
+        if (mi == test::Gepe) {
+            EXPECT_TRUE(f.statusText(2).isEmpty() && !f.tipp->isEnabled());
+            continue;
+        }
+        const Kartya lap = kezek[kJatekos][static_cast<std::size_t>(f.kivalasztott())];
+        EXPECT_EQ(f.statusText(2).toStdString(), tippSzoveg({false, false, 0, lap}, false));
+        QTest::keyClick(f.Picture3, Qt::Key_Return);
+        const Lista& vitt = f.st().jatekosvittlapok.empty() ? f.st().gepvittlapok : f.st().jatekosvittlapok;
+        EXPECT_EQ(vitt, (Lista{21, lap}));
     }
 }
 

@@ -1,0 +1,84 @@
+// The hint: it reads nothing the player cannot see, and it is always a move the table accepts.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <tuple>
+
+#include "computer/hint.h"
+#include "simulation/scripted_player.h"
+
+namespace tarolas {
+namespace {
+
+bool benne(const auto& lapok, Kartya c) { return std::find(lapok.begin(), lapok.end(), c) != lapok.end(); }
+
+TEST(Hint, SameVisibleTableSameHintWhateverTheComputerHolds) {
+    std::mt19937 rng{7};
+    int kulonbozo = 0;
+    for (const GameState& st : test::jatekosLepesei(3, 250)) {
+        // What the player is told of the computer's hand is true.
+        for (Kartya c : st.gepnekNincs) EXPECT_FALSE(benne(st.kezek[kGep], c)) << megnevezo(c);
+        for (Kartya c : st.gepMutatta)
+            EXPECT_TRUE(benne(st.kezek[kGep], c) || benne(st.gepvittlapok, c) || benne(st.jatekosvittlapok, c) ||
+                        benne(st.asztal, c)) << megnevezo(c);
+
+        test::Proba p{st};
+        p.jatek.erosBeallitas() = {99, 4, 2};
+        const Tipp elso = p.jatek.tipp();
+        p.jatek.st = test::atkever(st, kJatekos, rng);
+        kulonbozo += p.jatek.st.kezek[kGep] != st.kezek[kGep];
+        EXPECT_EQ(p.jatek.tipp(), elso) << tippSzoveg(elso, st.asztal.empty());
+    }
+    EXPECT_GT(kulonbozo, 100);
+}
+
+// Each hint carried out through the table's own procedures: every step is offered, the card is taken.
+TEST(Hint, AlwaysAMoveTheTableAccepts) {
+    std::array<int, 4> fajtak{};  // exchanges, announcements, Kész, answers
+    for (std::uint32_t mag : {4u, 5u}) {
+        for (const GameState& st : test::jatekosLepesei(mag, 200)) {
+            test::Proba p{st};
+            Jatek& j = p.jatek;
+            const Tipp t = j.tipp();
+            const std::string mi = tippSzoveg(t, st.asztal.empty());
+            ASSERT_FALSE(mi.empty());
+            if (t.csere) {
+                ASSERT_TRUE(j.talonbanJatszik() && test::aduAlsoKezben(j.st)) << mi;
+                j.adulapcsere();
+            }
+            if (t.bemondas != 0) {
+                ASSERT_TRUE(offeredButtons(j.st)[t.bemondas == 40 ? 1 : 2]) << mi;
+                j.Command1_Click(t.bemondas == 40 ? 1 : 2);
+            }
+            fajtak[0] += t.csere;
+            fajtak[1] += t.bemondas != 0;
+            fajtak[2] += t.kesz;
+            fajtak[3] += !st.asztal.empty();
+            if (t.kesz) {
+                EXPECT_TRUE(offeredButtons(j.st)[3] && t.lap == 0) << mi;
+                continue;
+            }
+            const auto& kez = j.st.kezek[kJatekos];
+            const auto slot = std::find(kez.begin(), kez.end(), t.lap) - kez.begin();
+            ASSERT_LT(slot, 5) << mi;
+            EXPECT_EQ(j.laptetel(static_cast<int>(slot)), t.lap) << mi << " was refused";
+        }
+    }
+    for (int n : fajtak) EXPECT_GT(n, 0);
+}
+
+TEST(Hint, InWords) {
+    const std::tuple<Tipp, bool, const char*> sorok[] = {
+        {{false, true, 40, 41}, true, "Tipp: csere, 40, Zöld ász."},
+        {{true, false, 20, 0}, true, "Tipp: 20, majd Kész."},
+        {{true, false, 0, 0}, true, "Tipp: Kész, megvan a 66."},
+        {{false, false, 0, 22}, false, "Tipp: rakd a Makk tizet."},
+        {{false, false, 0, 41}, true, "Tipp: hívd a Zöld ászt."},
+    };
+    for (const auto& [t, hiv, vart] : sorok) EXPECT_EQ(tippSzoveg(t, hiv), vart);
+}
+
+}  // namespace
+}  // namespace tarolas
