@@ -48,15 +48,15 @@ std::string targyeset(Kartya c) {
 
 }  // namespace
 
-// Short enough for the status bar at the window's first size: a lone card as a sentence, else the
-// steps by the captions the player sees (the exchange, 20, 40, Kész) and the card's name.
+// One short sentence: the steps before the card in the order they are made, then the card.
 std::string tippSzoveg(const Tipp& t, bool hiv) {
     if (!t.kesz && !ervenyes(t.lap)) return {};
-    std::string lepesek = t.csere ? "csere, " : "";
-    if (t.bemondas != 0) lepesek += t.bemondas == 40 ? "40, " : "20, ";
-    if (t.kesz) return "Tipp: " + lepesek + (lepesek.empty() ? "Kész, megvan a 66." : "majd Kész.");
-    if (!lepesek.empty()) return "Tipp: " + lepesek + megnevezo(t.lap) + ".";
-    return std::string("Tipp: ") + (hiv ? "hívd " : "rakd ") + targyeset(t.lap) + ".";
+    std::string s = "Tipp: ";
+    if (t.csere) s += "cseréld az adut, ";
+    if (t.bemondas != 0) s += t.bemondas == 40 ? "mondj 40-et, " : "mondj 20-at, ";
+    const bool elotte = t.csere || t.bemondas != 0;
+    if (t.kesz) return s + (elotte ? "majd Kész." : "Kész, megvan a 66.");
+    return s + (elotte ? "majd hívd " : hiv ? "hívd " : "rakd ") + targyeset(t.lap) + ".";
 }
 
 }  // namespace tarolas

@@ -8,7 +8,7 @@
 
 namespace tarolas {
 
-// "Tipp: hívd a Zöld ászt.", "Tipp: csere, 40, Zöld király."; `hiv` tells a lead from an answer.
+// "Tipp: hívd a Zöld ászt.", "Tipp: mondj 40-et, majd hívd a Zöld királyt."; `hiv` tells a lead from an answer.
 // Empty for an empty hint.
 std::string tippSzoveg(const Tipp& t, bool hiv);
 

@@ -71,8 +71,8 @@ TEST(Hint, AlwaysAMoveTheTableAccepts) {
 
 TEST(Hint, InWords) {
     const std::tuple<Tipp, bool, const char*> sorok[] = {
-        {{false, true, 40, 41}, true, "Tipp: csere, 40, Zöld ász."},
-        {{true, false, 20, 0}, true, "Tipp: 20, majd Kész."},
+        {{false, true, 40, 41}, true, "Tipp: cseréld az adut, mondj 40-et, majd hívd a Zöld ászt."},
+        {{true, false, 20, 0}, true, "Tipp: mondj 20-at, majd Kész."},
         {{true, false, 0, 0}, true, "Tipp: Kész, megvan a 66."},
         {{false, false, 0, 22}, false, "Tipp: rakd a Makk tizet."},
         {{false, false, 0, 41}, true, "Tipp: hívd a Zöld ászt."},
