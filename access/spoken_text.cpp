@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "access/narration.h"
 #include "game/cards.h"
 #include "table/hit_areas.h"
 
@@ -103,10 +102,6 @@ std::string allapotSzoveg(const GameState& st) {
                                                          : "Hívtál: " + megnevezo(st.asztal[0]) + ". A gép következik.";
     default: return "Az ütés: " + megnevezo(st.asztal[0]) + ", " + megnevezo(st.asztal[1]) + ".";
     }
-}
-
-std::string allasSzoveg(const GameState& st) {
-    return st.kiadottlapok.empty() ? std::string() : allas(st.egyseg);
 }
 
 }  // namespace tarolas

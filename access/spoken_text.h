@@ -1,7 +1,7 @@
 #pragma once
 
 // What a screen reader is told about the table, free of Qt: the things on it with their names and
-// the match score. What happens is told from the game's events (access/narration.h).
+// where the play stands. What happens is told from the game's events (access/narration.h).
 
 #include <string>
 #include <vector>
@@ -32,8 +32,5 @@ std::string gombSzoveg(int gomb);
 // Where the play stands now, as told when the focus comes back to the table: whose card is
 // expected and what lies in the trick. Empty while no deal is on.
 std::string allapotSzoveg(const GameState& st);
-
-// The match in game units, computer first ("Állás: gép 3 – 2 te"); empty while no match is on.
-std::string allasSzoveg(const GameState& st);
 
 }  // namespace tarolas

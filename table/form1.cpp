@@ -17,6 +17,7 @@
 #include "access/narrator.h"
 #include "computer/hint.h"
 #include "message_text.h"
+#include "score_text.h"
 #include "table_widget.h"
 #include "window_manager.h"
 #include "window_size.h"

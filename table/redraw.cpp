@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "form1.h"
+#include "score_text.h"
 #include "table_widget.h"
 
 void Form1::Form_Resize() {
