@@ -1,8 +1,10 @@
 #pragma once
 
-// What a screen reader is told about the table, free of Qt: the things on it with their names and
-// where the play stands. What happens is told from the game's events (access/narration.h).
+// What a screen reader is told about the table, free of Qt: the things on it with their names,
+// the one the keyboard selects, and where the play stands. What happens is told from the game's
+// events (access/narration.h).
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,11 @@ struct AsztalElem {
 // talon, the trick, the player's hand, the player's pile.
 std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, float H,
                                       const std::vector<FestettLap>& lapok);
+
+// The entry the keyboard's selection stands for, which becomes the focused child: the card in hand
+// `slot`, or with `targy` the topmost other thing under that object's point; -1 for none.
+int valasztottElem(const std::vector<AsztalElem>& elemek, const GameState& st, const Geometria& g, float H, int slot,
+                   std::optional<Targy> targy);
 
 // What a key offers once its button appears: "Kész bemondható: Alt+K" (0 Tarolás, 1 40, 2 20, 3 Kész).
 std::string gombSzoveg(int gomb);
