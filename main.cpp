@@ -8,6 +8,7 @@
 #include <string_view>
 #include <xcb/xcb.h>
 
+#include "access/accessibility.h"
 #include "table/card_images.h"
 #include "table/form1.h"
 
@@ -112,6 +113,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtForditas);
 
     Form1 ablak;
+    akadalymentesseg(ablak);
     ablak.show();
     return app.exec();
 }

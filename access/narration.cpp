@@ -1,12 +1,9 @@
 #include "narration.h"
 
 #include "game/cards.h"
+#include "table/score_text.h"
 
 namespace tarolas {
-
-std::string allas(std::array<std::int16_t, 2> egyseg) {
-    return "Állás: gép " + std::to_string(egyseg[kGep]) + " – " + std::to_string(egyseg[kJatekos]) + " te";
-}
 
 // The player's own leads, answers, marriages and Kész are not spoken: the player chose them, and a
 // marriage and Kész already have their box. The computer's draw is not spoken either: its card is

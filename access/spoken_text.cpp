@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "access/narration.h"
 #include "game/cards.h"
 #include "table/hit_areas.h"
 
@@ -87,6 +86,19 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
     return elemek;
 }
 
+int valasztottElem(const std::vector<AsztalElem>& elemek, const GameState& st, const Geometria& g, float H, int slot,
+                   std::optional<Targy> targy) {
+    int elem = -1;
+    const Pont p = targy ? targyPontja(st, g, H, *targy) : Pont{};
+    for (std::size_t i = 0; i < elemek.size(); ++i) {
+        const Teglalap& r = elemek[i].hely;
+        const bool rajta = targy ? elemek[i].slot < 0 && p.x > r.x && p.x < r.x + r.w && p.y > r.y && p.y < r.y + r.h
+                                 : elemek[i].slot == slot && slot >= 0;
+        if (rajta) elem = static_cast<int>(i);
+    }
+    return elem;
+}
+
 std::string gombSzoveg(int gomb) {
     static constexpr const char* szovegek[] = {"Tarolás bemondható: Alt+T", "40 bemondható: Alt+4",
                                                "20 bemondható: Alt+2", "Kész bemondható: Alt+K"};
@@ -103,10 +115,6 @@ std::string allapotSzoveg(const GameState& st) {
                                                          : "Hívtál: " + megnevezo(st.asztal[0]) + ". A gép következik.";
     default: return "Az ütés: " + megnevezo(st.asztal[0]) + ", " + megnevezo(st.asztal[1]) + ".";
     }
-}
-
-std::string allasSzoveg(const GameState& st) {
-    return st.kiadottlapok.empty() ? std::string() : allas(st.egyseg);
 }
 
 }  // namespace tarolas

@@ -1,8 +1,10 @@
 #pragma once
 
-// What a screen reader is told about the table, free of Qt: the things on it with their names and
-// the match score. What happens is told from the game's events (access/narration.h).
+// What a screen reader is told about the table, free of Qt: the things on it with their names,
+// the one the keyboard selects, and where the play stands. What happens is told from the game's
+// events (access/narration.h).
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,14 +28,16 @@ struct AsztalElem {
 std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, float H,
                                       const std::vector<FestettLap>& lapok);
 
+// The entry the keyboard's selection stands for, which becomes the focused child: the card in hand
+// `slot`, or with `targy` the topmost other thing under that object's point; -1 for none.
+int valasztottElem(const std::vector<AsztalElem>& elemek, const GameState& st, const Geometria& g, float H, int slot,
+                   std::optional<Targy> targy);
+
 // What a key offers once its button appears: "Kész bemondható: Alt+K" (0 Tarolás, 1 40, 2 20, 3 Kész).
 std::string gombSzoveg(int gomb);
 
 // Where the play stands now, as told when the focus comes back to the table: whose card is
 // expected and what lies in the trick. Empty while no deal is on.
 std::string allapotSzoveg(const GameState& st);
-
-// The match in game units, computer first ("Állás: gép 3 – 2 te"); empty while no match is on.
-std::string allasSzoveg(const GameState& st);
 
 }  // namespace tarolas

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "table/form1.h"
 #include "table/table_widget.h"
 
 namespace {
@@ -21,14 +22,15 @@ QAccessibleInterface* kezLista(TableWidget* asztal);
 
 class AsztalElemFelulet : public QAccessibleInterface {
 public:
-    AsztalElemFelulet(TableWidget* asztal, std::string nev) : asztal_(asztal), nev_(std::move(nev)) {}
+    AsztalElemFelulet(AsztalLeiras* leiras, std::string nev) : leiras_(leiras), nev_(std::move(nev)) {}
 
     bool isValid() const override { return elem() != nullptr; }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return asztal_ ? asztal_->window()->windowHandle() : nullptr; }
+    QWindow* window() const override { return leiras_ ? leiras_->asztal()->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         const tarolas::AsztalElem* e = elem();
-        return e && e->slot >= 0 ? kezLista(asztal_) : QAccessible::queryAccessibleInterface(asztal_.data());
+        if (!leiras_) return nullptr;
+        return e && e->slot >= 0 ? kezLista(leiras_->asztal()) : QAccessible::queryAccessibleInterface(leiras_->asztal());
     }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -44,7 +46,7 @@ public:
         if (!e) return {};
         const float k = 1.0f / tarolas::kTwipPerPixel;
         const QRect helyi(qRound(e->hely.x * k), qRound(e->hely.y * k), qRound(e->hely.w * k), qRound(e->hely.h * k));
-        return QRect(asztal_->mapToGlobal(helyi.topLeft()), helyi.size());
+        return QRect(leiras_->asztal()->mapToGlobal(helyi.topLeft()), helyi.size());
     }
     QAccessible::Role role() const override {
         const tarolas::AsztalElem* e = elem();
@@ -59,20 +61,20 @@ public:
         }
         s.readOnly = true;
         // Cards in hand, and whatever else the keyboard has selected (a pile, the talon).
-        const bool kijelolt = asztal_->kivalasztottElem() == index();
+        const bool kijelolt = leiras_->kivalasztott() == index();
         if (e->slot >= 0 || kijelolt) {
             s.focusable = true;
             s.selectable = true;
             s.selected = kijelolt;
-            s.focused = kijelolt && asztal_->hasFocus();
+            s.focused = kijelolt && leiras_->asztal()->hasFocus();
         }
         return s;
     }
 
     // Its place in the table's current list, -1 when gone.
     int index() const {
-        if (!asztal_) return -1;
-        const auto& elemek = asztal_->elemek();
+        if (!leiras_) return -1;
+        const auto& elemek = leiras_->elemek();
         for (std::size_t i = 0; i < elemek.size(); ++i)
             if (elemek[i].nev == nev_) return static_cast<int>(i);
         return -1;
@@ -81,10 +83,10 @@ public:
 private:
     const tarolas::AsztalElem* elem() const {
         const int i = index();
-        return i < 0 ? nullptr : &asztal_->elemek()[static_cast<std::size_t>(i)];
+        return i < 0 ? nullptr : &leiras_->elemek()[static_cast<std::size_t>(i)];
     }
 
-    QPointer<TableWidget> asztal_;
+    QPointer<AsztalLeiras> leiras_;
     std::string nev_;
 };
 
@@ -92,12 +94,14 @@ private:
 // It sits among the table's things where the hand lies; its name never changes.
 class KezFelulet : public QAccessibleInterface {
 public:
-    explicit KezFelulet(TableWidget* asztal) : asztal_(asztal) {}
+    explicit KezFelulet(AsztalLeiras* leiras) : leiras_(leiras) {}
 
-    bool isValid() const override { return !asztal_.isNull(); }
+    bool isValid() const override { return !leiras_.isNull(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return asztal_ ? asztal_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(asztal_.data()); }
+    QWindow* window() const override { return leiras_ ? leiras_->asztal()->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return leiras_ ? QAccessible::queryAccessibleInterface(leiras_->asztal()) : nullptr;
+    }
     QAccessibleInterface* child(int index) const override;
     int childCount() const override { return static_cast<int>(lapok().size()); }
     int indexOfChild(const QAccessibleInterface* c) const override {
@@ -131,20 +135,21 @@ public:
     // The table's entries that are cards in hand, in hand order.
     std::vector<std::size_t> lapok() const {
         std::vector<std::size_t> l;
-        if (!asztal_) return l;
-        const auto& elemek = asztal_->elemek();
+        if (!leiras_) return l;
+        const auto& elemek = leiras_->elemek();
         for (std::size_t i = 0; i < elemek.size(); ++i)
             if (elemek[i].slot >= 0) l.push_back(i);
         return l;
     }
 
 private:
-    QPointer<TableWidget> asztal_;
+    QPointer<AsztalLeiras> leiras_;
 };
 
 class AsztalFelulet : public QAccessibleWidget {
 public:
-    explicit AsztalFelulet(TableWidget* asztal) : QAccessibleWidget(asztal, QAccessible::Canvas) {}
+    AsztalFelulet(TableWidget* asztal, AsztalLeiras* leiras)
+        : QAccessibleWidget(asztal, QAccessible::Canvas), leiras_(leiras) {}
     ~AsztalFelulet() override {
         for (auto& [nev, id] : elemek_) QAccessible::deleteAccessibleInterface(id);
         if (kez_) QAccessible::deleteAccessibleInterface(kez_);
@@ -152,7 +157,7 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return QStringLiteral("Kártyaasztal");
-        if (t == QAccessible::Description) return asztal()->allapot();
+        if (t == QAccessible::Description) return leiras_ ? leiras_->allapot() : QString();
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return widgetek() + static_cast<int>(sor().size()); }
@@ -179,27 +184,28 @@ public:
         return QAccessibleWidget::childAt(x, y);
     }
     QAccessibleInterface* focusChild() const override {
-        const int k = asztal()->kivalasztottElem();
+        const int k = leiras_ ? leiras_->kivalasztott() : -1;
         if (asztal()->hasFocus() && k >= 0) return elem(static_cast<std::size_t>(k));
         return QAccessibleWidget::focusChild();
     }
     QAccessibleInterface* kivalasztott() const {
-        const int k = asztal()->kivalasztottElem();
+        const int k = leiras_ ? leiras_->kivalasztott() : -1;
         return k < 0 ? nullptr : elem(static_cast<std::size_t>(k));
     }
 
     // Entry `k` of the table's current list. One interface per name, registered once and kept
     // until the table goes.
     QAccessibleInterface* elem(std::size_t k) const {
-        if (k >= asztal()->elemek().size()) return nullptr;
-        const std::string& nev = asztal()->elemek()[k].nev;
+        if (!leiras_ || k >= leiras_->elemek().size()) return nullptr;
+        const std::string& nev = leiras_->elemek()[k].nev;
         auto it = elemek_.find(nev);
         if (it == elemek_.end())
-            it = elemek_.emplace(nev, QAccessible::registerAccessibleInterface(new AsztalElemFelulet(asztal(), nev))).first;
+            it = elemek_.emplace(nev, QAccessible::registerAccessibleInterface(new AsztalElemFelulet(leiras_, nev))).first;
         return QAccessible::accessibleInterface(it->second);
     }
     QAccessibleInterface* kez() const {
-        if (!kez_) kez_ = QAccessible::registerAccessibleInterface(new KezFelulet(asztal()));
+        if (!kez_ && leiras_) kez_ = QAccessible::registerAccessibleInterface(new KezFelulet(leiras_));
+        if (!kez_) return nullptr;
         return QAccessible::accessibleInterface(kez_);
     }
 
@@ -210,7 +216,8 @@ private:
     // hand (-1) where its first card is.
     std::vector<int> sor() const {
         std::vector<int> s;
-        const auto& elemek = asztal()->elemek();
+        if (!leiras_) return s;
+        const auto& elemek = leiras_->elemek();
         bool kez = false;
         for (std::size_t i = 0; i < elemek.size(); ++i) {
             if (elemek[i].slot < 0) s.push_back(static_cast<int>(i));
@@ -218,6 +225,7 @@ private:
         }
         return s;
     }
+    QPointer<AsztalLeiras> leiras_;
     mutable std::map<std::string, QAccessible::Id> elemek_;
     mutable QAccessible::Id kez_ = 0;
 };
@@ -233,41 +241,90 @@ QAccessibleInterface* kezLista(TableWidget* asztal) {
 
 QAccessibleInterface* KezFelulet::child(int index) const {
     const auto l = lapok();
-    AsztalFelulet* f = asztal_ ? felulet(asztal_) : nullptr;
+    AsztalFelulet* f = leiras_ ? felulet(leiras_->asztal()) : nullptr;
     return f && index >= 0 && index < static_cast<int>(l.size()) ? f->elem(l[static_cast<std::size_t>(index)]) : nullptr;
 }
 
 QAccessibleInterface* KezFelulet::focusChild() const {
-    AsztalFelulet* f = asztal_ ? felulet(asztal_) : nullptr;
-    return f && asztal_->hasFocus() ? f->kivalasztott() : nullptr;
+    AsztalFelulet* f = leiras_ ? felulet(leiras_->asztal()) : nullptr;
+    return f && leiras_->asztal()->hasFocus() ? f->kivalasztott() : nullptr;
 }
 
+// A table without a description (its window has no screen-reader support) is a plain widget.
 QAccessibleInterface* gyar(const QString& osztaly, QObject* o) {
-    if (osztaly == QLatin1String("TableWidget") && o && o->isWidgetType())
-        return new AsztalFelulet(static_cast<TableWidget*>(o));
-    return nullptr;
+    AsztalLeiras* l = osztaly == QLatin1String("TableWidget") && o ? AsztalLeiras::ehhez(o) : nullptr;
+    return l ? new AsztalFelulet(static_cast<TableWidget*>(o), l) : nullptr;
 }
 
 }  // namespace
 
-void asztalAkadalymentes() {
-    static const bool telepitve = [] {
-        QAccessible::installFactory(gyar);
-        return true;
-    }();
-    (void)telepitve;
+AsztalLeiras::AsztalLeiras(Form1& ablak) : QObject(ablak.Picture3), ablak_(ablak) {
+    // What the table shows already, told to no one: nobody has asked yet.
+    if (asztal()->festettMagassag() > 0) elemek_ = elemekMost();
+    kivalasztott_ = kivalasztottMost();
+    if (kivalasztott_ >= 0) kivalasztottNev_ = elemek_[static_cast<std::size_t>(kivalasztott_)].nev;
+    allapot_ = QString::fromStdString(tarolas::allapotSzoveg(ablak_.st()));
 }
 
-void asztalFokusz(TableWidget* asztal) {
-    if (!QAccessible::isActive() || asztal->kivalasztottElem() < 0) return;
-    AsztalFelulet* f = felulet(asztal);
+AsztalLeiras* AsztalLeiras::ehhez(const QObject* asztal) {
+    return asztal->findChild<AsztalLeiras*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+TableWidget* AsztalLeiras::asztal() const { return static_cast<TableWidget*>(parent()); }
+
+std::vector<tarolas::AsztalElem> AsztalLeiras::elemekMost() const {
+    const TableWidget* t = asztal();
+    return tarolas::asztalElemei(ablak_.st(), t->festettGeometria(), t->festettMagassag(), t->festett());
+}
+
+int AsztalLeiras::kivalasztottMost() const {
+    return tarolas::valasztottElem(elemek_, ablak_.st(), ablak_.geometria(), asztal()->scaleHeight(),
+                                   ablak_.kivalasztott(), ablak_.targy());
+}
+
+void AsztalLeiras::rajzolva() { elemek_ = elemekMost(); }
+
+void AsztalLeiras::kivalasztas() {
+    const int k = kivalasztottMost();
+    const std::string nev = k >= 0 ? elemek_[static_cast<std::size_t>(k)].nev : std::string();
+    // Only another card is news: the same card moving down the list as the trick fills is not.
+    const bool uj = nev != kivalasztottNev_;
+    kivalasztott_ = k;
+    kivalasztottNev_ = nev;
+    if (uj) fokuszJelzes();
+}
+
+void AsztalLeiras::allapotFrissites() {
+    const QString szoveg = QString::fromStdString(tarolas::allapotSzoveg(ablak_.st()));
+    if (szoveg == allapot_) return;
+    allapot_ = szoveg;
+    // A client that caches the description learns the new one.
+    QAccessibleEvent e(asztal(), QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&e);
+}
+
+void AsztalLeiras::fokuszJelzes() {
+    if (!asztal()->hasFocus() || !QAccessible::isActive() || kivalasztott_ < 0) return;
+    AsztalFelulet* f = felulet(asztal());
     QAccessibleInterface* c = f ? f->kivalasztott() : nullptr;
     if (!c) return;
     QAccessibleEvent e(c, QAccessible::Focus);
     QAccessible::updateAccessibility(&e);
 }
 
-void asztalAllapot(TableWidget* asztal) {
-    QAccessibleEvent e(asztal, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&e);
+AsztalLeiras* asztalAkadalymentes(Form1& ablak) {
+    static const bool telepitve = [] {
+        QAccessible::installFactory(gyar);
+        return true;
+    }();
+    (void)telepitve;
+    auto* leiras = new AsztalLeiras(ablak);
+    // Qt keeps the first interface made for an object: one made before the table had its
+    // description would never ask the factory.
+    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(ablak.Picture3); i && !dynamic_cast<AsztalFelulet*>(i))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+    QObject::connect(ablak.Picture3, &TableWidget::rajzolva, leiras, &AsztalLeiras::rajzolva);
+    QObject::connect(&ablak, &Form1::kivalasztasValtozott, leiras, &AsztalLeiras::kivalasztas);
+    QObject::connect(&ablak, &Form1::allapotFrissult, leiras, &AsztalLeiras::allapotFrissites);
+    return leiras;
 }

@@ -2,14 +2,56 @@
 
 // The card table's face towards screen readers: an accessible named "Kártyaasztal" whose children,
 // after its buttons and label, are the things on the table as the last redraw painted them, the
-// player's cards gathered in a list of their own, "Kezed".
+// player's cards gathered in a list of their own, "Kezed". Its description is where the play stands.
 
+#include <QObject>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "access/spoken_text.h"
+
+class Form1;
 class TableWidget;
 
-// Makes Qt ask us for the table's accessible; once per program.
-void asztalAkadalymentes();
-// The selected card has become the focused child.
-void asztalFokusz(TableWidget* asztal);
-// The table's description, where the play stands, has changed. Screen readers read it when the
-// focus comes back to the table; a client that caches it learns the new one.
-void asztalAllapot(TableWidget* asztal);
+// What the table's accessible reads, kept as a child of the table and brought up to date from the
+// window's signals; it raises the events a screen reader follows.
+class AsztalLeiras : public QObject {
+    Q_OBJECT
+public:
+    explicit AsztalLeiras(Form1& ablak);
+
+    // The table's own, or null.
+    static AsztalLeiras* ehhez(const QObject* asztal);
+    TableWidget* asztal() const;
+
+    // The things on the table, in reading order.
+    const std::vector<tarolas::AsztalElem>& elemek() const { return elemek_; }
+    // The one the keyboard selects, index into `elemek`, -1 for none; it is the focused child.
+    int kivalasztott() const { return kivalasztott_; }
+    // Where the play stands; empty while no deal is on.
+    const QString& allapot() const { return allapot_; }
+
+    // A new picture was painted.
+    void rajzolva();
+    // The window showed its selection; another selected thing is told as focused.
+    void kivalasztas();
+    // The play may have moved on; a new description is told.
+    void allapotFrissites();
+    // The selected thing is told as focused, while the table has the keyboard focus.
+    void fokuszJelzes();
+
+private:
+    std::vector<tarolas::AsztalElem> elemekMost() const;
+    int kivalasztottMost() const;
+
+    Form1& ablak_;
+    std::vector<tarolas::AsztalElem> elemek_;
+    int kivalasztott_ = -1;
+    std::string kivalasztottNev_;
+    QString allapot_;
+};
+
+// Makes `ablak`'s table read through the accessible above, from now on; once per window, before it
+// is shown.
+AsztalLeiras* asztalAkadalymentes(Form1& ablak);

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "access/accessibility.h"
 #include "table/form1.h"
 #include "table/table_widget.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtForditas);
 
     Form1 ablak;
+    akadalymentesseg(ablak);
     ElsoFestes figyelo;
     ablak.Picture3->installEventFilter(&figyelo);
     ablak.show();

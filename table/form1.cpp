@@ -13,10 +13,9 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "access/narration.h"
-#include "access/narrator.h"
 #include "computer/hint.h"
 #include "message_text.h"
+#include "score_text.h"
 #include "table_widget.h"
 #include "window_manager.h"
 #include "window_size.h"
@@ -118,11 +117,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     new WindowManagerRequests(this, [this] { kilep_Click(); });
 
     billentyuzet();
-    narrator_ = new Narrator(this, jatek_, tarolas::mondat);
-    // Where the play stands now, never the last thing that happened.
-    connect(Picture3, &TableWidget::fokuszVissza, narrator_, [this] {
-        if (!Picture3->allapot().isEmpty()) narrator_->mond(Picture3->allapot());
-    });
     Form_Load();
 }
 
@@ -215,7 +209,7 @@ void Form1::tipp_Click() {
         kivalasztasMutatasa();
     }
     setStatusText(2, szoveg);
-    if (narrator_) narrator_->mond(QString::fromStdString(szoveg));
+    emit tippAdva(QString::fromStdString(szoveg));
 }
 
 void Form1::nevjegy_Click() {
@@ -265,9 +259,9 @@ void Form1::setButtonVisible(int index, bool visible) {
 }
 
 void Form1::gombokKozlese() {
-    std::array<bool, 4> lathato{};
+    Gombok lathato{};
     for (std::size_t i = 0; i < 4; ++i) lathato[i] = !Command1[i]->isHidden();
-    if (narrator_) narrator_->gombok(lathato);
+    emit gombokValtoztak(lathato);
 }
 
 void Form1::focusTable() { Picture3->setFocus(); }

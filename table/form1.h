@@ -10,8 +10,8 @@
 
 #include "card_images.h"
 #include "game/jatek.h"
+#include "keyboard.h"
 #include "layout.h"
-#include "access/spoken_text.h"
 
 class QAction;
 class QLabel;
@@ -20,7 +20,6 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 class QEventLoop;
-class Narrator;
 class TableWidget;
 
 class Form1 : public QMainWindow, public tarolas::Platform {
@@ -89,6 +88,19 @@ public:
     // A game procedure is running (possibly suspended in a pause or a message box).
     bool busy() const { return busy_ > 0; }
 
+    using Gombok = std::array<bool, 4>;
+
+signals:
+    // Where the play stands may have changed: a redraw is due, or a game procedure has returned.
+    void allapotFrissult();
+    // The keyboard's selection (`kivalasztott`, `targy`) has been shown anew after a key, a
+    // redraw or a hint; it may be the same as before.
+    void kivalasztasValtozott();
+    // The action buttons offered now (0 Tarolás, 1 40, 2 20, 3 Kész), after each change of one.
+    void gombokValtoztak(Form1::Gombok lathato);
+    // A hint was given; `szoveg` is what status panel 2 shows.
+    void tippAdva(const QString& szoveg);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -99,15 +111,14 @@ private:
     void halasztottak();
     void rajzol(const std::array<std::int16_t, 2>* felfordit);
     void billentyuzet();                // keys, mnemonics and tab order, set up once
-    void kivalasztasMutatasa();         // the selection's mark and focused child after a change
+    void kivalasztasMutatasa();         // the selection's mark after a change, and tells of it
     void frissSugo();                   // panel 2 for where the pointer or the selection is now
-    void gombokKozlese();               // tells the narrator which buttons are offered now
-    void allapotKozles();               // where the play stands, for screen readers, and the score
+    void gombokKozlese();               // tells which buttons are offered now
+    void allapotKozles();               // where the play stands, for listeners, and the score
     void tippElerheto();                // the menu item follows whose move it is
 
     tarolas::RandomSource random_;
     tarolas::Jatek jatek_;
-    Narrator* narrator_ = nullptr;  // tells a screen reader what happens
     tarolas::Geometria geo_;
     QSize lapmeret_;      // card size the picture cache holds, logical pixels
     qreal lapdpr_ = 0;    // and its device pixel ratio

@@ -11,7 +11,6 @@
 #include "form1.h"
 #include "hit_areas.h"
 #include "keyboard.h"
-#include "access/table_accessible.h"
 #include "table_widget.h"
 
 namespace {
@@ -38,7 +37,6 @@ public:
 // Keys are extras beside the mouse: the buttons keep their captions (a mnemonic "&" would change
 // the text), so Alt+letter is a shortcut of the window that clicks the button while it is offered.
 void Form1::billentyuzet() {
-    asztalAkadalymentes();
     Picture3->billentyu = [this](int key) { return Picture3_KeyDown(key); };
 
     static constexpr Qt::Key betuk[] = {Qt::Key_T, Qt::Key_4, Qt::Key_2, Qt::Key_K};
@@ -137,17 +135,7 @@ void Form1::kivalasztasMutatasa() {
     tarolas::Teglalap jel{};
     if (latszik) jel = targy_ ? tarolas::targyJelolo(st(), geo_, H, *targy_) : tarolas::jelolo(geo_, H, kez, kivalasztott_);
     Picture3->setJelolo(jel, latszik);
-    // The focused accessible: the selected card, or the topmost other thing under the object's point.
-    int elem = -1;
-    const auto& elemek = Picture3->elemek();
-    const tarolas::Pont p = targy_ ? tarolas::targyPontja(st(), geo_, H, *targy_) : tarolas::Pont{};
-    for (std::size_t i = 0; i < elemek.size(); ++i) {
-        const tarolas::Teglalap& r = elemek[i].hely;
-        const bool rajta = targy_ ? elemek[i].slot < 0 && p.x > r.x && p.x < r.x + r.w && p.y > r.y && p.y < r.y + r.h
-                                  : elemek[i].slot == kivalasztott_ && kivalasztott_ >= 0;
-        if (rajta) elem = static_cast<int>(i);
-    }
-    Picture3->setKivalasztott(elem);
+    emit kivalasztasValtozott();
 }
 
 void Form1::frissSugo() {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "form1.h"
+#include "score_text.h"
 #include "table_widget.h"
 
 void Form1::Form_Resize() {
@@ -21,7 +22,7 @@ void Form1::felfordito(std::array<std::int16_t, 2> felfordit) {
 }
 
 void Form1::allapotKozles() {
-    Picture3->setAllapot(QString::fromStdString(tarolas::allapotSzoveg(st())));
+    emit allapotFrissult();
     setStatusText(3, tarolas::allasSzoveg(st()));
 }
 
@@ -67,7 +68,7 @@ void Form1::rajzol(const std::array<std::int16_t, 2>* felfordit) {
     const QTransform twip = QTransform::fromScale(dpr / tw, dpr / tw);
     QPainter p(&kep);
     using Kep = tarolas::FestettLap::Kep;
-    const std::vector<tarolas::FestettLap> lapok = tarolas::festettLapok(st(), geo_, W, H, felfordit);
+    std::vector<tarolas::FestettLap> lapok = tarolas::festettLapok(st(), geo_, W, H, felfordit);
     for (const tarolas::FestettLap& lap : lapok) {
         const QPixmap pm = lap.kep == Kep::Arc       ? pakli.face(lap.kartya, allo, dpr)
                            : lap.kep == Kep::Hatlap ? pakli.back(CardImages::Back::Upright, allo, dpr)
@@ -80,8 +81,8 @@ void Form1::rajzol(const std::array<std::int16_t, 2>* felfordit) {
     kep.setDevicePixelRatio(dpr);
     Picture3->update();
 
-    // What screen readers, the selection and the hint make of the new picture.
-    Picture3->setElemek(tarolas::asztalElemei(st(), geo_, H, lapok));
+    // What readers of the table, the selection and the hint make of the new picture.
+    Picture3->setFestett(std::move(lapok), geo_, H);
     kivalasztasMutatasa();
     frissSugo();
 }

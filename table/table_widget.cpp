@@ -5,7 +5,6 @@
 #include <QTimer>
 
 #include "layout.h"
-#include "access/table_accessible.h"
 
 namespace {
 int gombmaszk(Qt::MouseButtons b) {
@@ -122,23 +121,11 @@ void TableWidget::setJelolo(const tarolas::Teglalap& hely, bool latszik) {
     if (valtozott) update();
 }
 
-void TableWidget::setElemek(std::vector<tarolas::AsztalElem> elemek) { elemek_ = std::move(elemek); }
-
-void TableWidget::setKivalasztott(int kivalasztott) {
-    const std::string nev = kivalasztott >= 0 && kivalasztott < static_cast<int>(elemek_.size())
-                                ? elemek_[static_cast<std::size_t>(kivalasztott)].nev
-                                : std::string();
-    // Only another card is news: the same card moving down the list as the trick fills is not.
-    const bool uj = nev != kivalasztottNev_;
-    kivalasztott_ = kivalasztott;
-    kivalasztottNev_ = nev;
-    if (uj) fokuszJelzes();
-}
-
-void TableWidget::setAllapot(const QString& szoveg) {
-    if (szoveg == allapot_) return;
-    allapot_ = szoveg;
-    asztalAllapot(this);
+void TableWidget::setFestett(std::vector<tarolas::FestettLap> lapok, const tarolas::Geometria& g, float H) {
+    festett_ = std::move(lapok);
+    festettGeo_ = g;
+    festettH_ = H;
+    emit rajzolva();
 }
 
 void TableWidget::focusInEvent(QFocusEvent* e) {
@@ -147,16 +134,11 @@ void TableWidget::focusInEvent(QFocusEvent* e) {
     // After Qt has told of the table's own focus, or that would hide the card's.
     const bool vissza = e->reason() != Qt::MouseFocusReason;
     QTimer::singleShot(0, this, [this, vissza] {
-        fokuszJelzes();
-        if (vissza && hasFocus()) emit fokuszVissza();
+        if (hasFocus()) emit fokuszKapott(vissza);
     });
 }
 
 void TableWidget::focusOutEvent(QFocusEvent* e) {
     QWidget::focusOutEvent(e);
     if (jeloloLatszik_) update();
-}
-
-void TableWidget::fokuszJelzes() {
-    if (hasFocus()) asztalFokusz(this);
 }

@@ -2,7 +2,8 @@
 
 // The card table `Picture3`: it keeps the last painted picture and reports pointer events in
 // twips, with the old toolkit's button mask (1 left, 2 right, 4 middle). It also passes keys on,
-// draws the keyboard selection's mark over the picture, and holds what screen readers are told.
+// draws the keyboard selection's mark over the picture, and keeps what it painted for whoever reads
+// the table out.
 
 #include <QPixmap>
 #include <QWidget>
@@ -10,7 +11,7 @@
 #include <vector>
 
 #include "keyboard.h"
-#include "access/spoken_text.h"
+#include "layout.h"
 
 class TableWidget : public QWidget {
     Q_OBJECT
@@ -33,21 +34,21 @@ public:
     // keyboard focus; `latszik` false hides it.
     void setJelolo(const tarolas::Teglalap& hely, bool latszik);
 
-    // What screen readers are told: the things on the table, the one selected (index into
-    // `elemek`, -1 for none; it becomes the focused child), and where the play stands.
-    void setElemek(std::vector<tarolas::AsztalElem> elemek);
-    const std::vector<tarolas::AsztalElem>& elemek() const { return elemek_; }
-    int kivalasztottElem() const { return kivalasztott_; }
-    void setKivalasztott(int kivalasztott);
-    void setAllapot(const QString& szoveg);
-    const QString& allapot() const { return allapot_; }
+    // What the last redraw painted, in painting order, with the geometry and height (twips) it
+    // used; `rajzolva` tells of each new one.
+    void setFestett(std::vector<tarolas::FestettLap> lapok, const tarolas::Geometria& g, float H);
+    const std::vector<tarolas::FestettLap>& festett() const { return festett_; }
+    const tarolas::Geometria& festettGeometria() const { return festettGeo_; }
+    float festettMagassag() const { return festettH_; }
 
 signals:
     void resized();
     void mouseUp(int button, int shift, float x, float y);
     void mouseMove(int button, int shift, float x, float y);
-    // The keyboard focus has come back to the table (from a box, a window, Tab), its card told.
-    void fokuszVissza();
+    void rajzolva();
+    // The keyboard focus has come to the table, told after Qt's own news of it; `vissza` unless it
+    // came by a click (back from a box, a window, Tab).
+    void fokuszKapott(bool vissza);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -62,15 +63,12 @@ protected:
     void focusOutEvent(QFocusEvent*) override;
 
 private:
-    void fokuszJelzes();
-
     QPixmap kep_;
     QPointF mutato_;
     bool rajta_ = false;
     tarolas::Teglalap jelolo_;
     bool jeloloLatszik_ = false;
-    std::vector<tarolas::AsztalElem> elemek_;
-    int kivalasztott_ = -1;
-    std::string kivalasztottNev_;
-    QString allapot_;
+    std::vector<tarolas::FestettLap> festett_;
+    tarolas::Geometria festettGeo_;
+    float festettH_ = 0;
 };

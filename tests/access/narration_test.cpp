@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "access/narration.h"
-#include "access/spoken_text.h"
+#include "table/score_text.h"
 
 namespace tarolas::test {
 namespace {

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <random>
 
+#include "access/accessibility.h"
 #include "table/form1.h"
 #include "table/table_widget.h"
 
@@ -34,6 +35,7 @@ TEST(Monkey, RandomInputNeverBreaksTheGame) {
     const int lepesek = kornyezet("TAROLAS_MONKEY_STEPS", 4000);
     std::fprintf(stderr, "monkey seed %u, %d actions (TAROLAS_MONKEY_SEED to repeat)\n", seed, lepesek);
     Form1 f;
+    akadalymentesseg(f);
     f.Timer1->setInterval(1);
     f.show();
     f.ujjatek->trigger();

@@ -11,6 +11,7 @@
 #include <tuple>
 #include <vector>
 
+#include "access/accessibility.h"
 #include "table/form1.h"
 #include "table/table_widget.h"
 
@@ -20,6 +21,7 @@ namespace tarolas::test {
 struct Ablak : Form1 {
     std::vector<std::string> uzenetek;
     Ablak() {
+        akadalymentesseg(*this);
         Timer1->setInterval(1);
         show();
         resize(width() + 540 - Picture3->width(), height() + 360 - Picture3->height());

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <random>
 
-#include "access/spoken_text.h"
+#include "table/score_text.h"
 #include "table_window.h"
 
 namespace tarolas::test {

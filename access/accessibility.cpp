@@ -1,0 +1,24 @@
+#include "accessibility.h"
+
+#include <QPushButton>
+
+#include "access/narration.h"
+#include "access/narrator.h"
+#include "access/table_accessible.h"
+#include "table/form1.h"
+#include "table/table_widget.h"
+
+void akadalymentesseg(Form1& ablak) {
+    AsztalLeiras* asztal = asztalAkadalymentes(ablak);
+    auto* narrator = new Narrator(&ablak, ablak.jatek(), tarolas::mondat);
+    Form1::Gombok lathato{};
+    for (std::size_t i = 0; i < lathato.size(); ++i) lathato[i] = !ablak.Command1[i]->isHidden();
+    narrator->gombok(lathato);
+    QObject::connect(&ablak, &Form1::gombokValtoztak, narrator, &Narrator::gombok);
+    QObject::connect(&ablak, &Form1::tippAdva, narrator, &Narrator::mond);
+    QObject::connect(ablak.Picture3, &TableWidget::fokuszKapott, asztal, [asztal, narrator](bool vissza) {
+        asztal->fokuszJelzes();
+        // Where the play stands now, never the last thing that happened.
+        if (vissza && !asztal->allapot().isEmpty()) narrator->mond(asztal->allapot());
+    });
+}
