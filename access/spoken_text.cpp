@@ -4,6 +4,7 @@
 
 #include "game/cards.h"
 #include "table/hit_areas.h"
+#include "table/score_text.h"
 
 namespace tarolas {
 
@@ -106,7 +107,8 @@ std::string gombSzoveg(int gomb) {
 }
 
 std::string allapotSzoveg(const GameState& st) {
-    if (st.kiadottlapok.empty() || st.kezben(kJatekos) + st.kezben(kGep) + static_cast<int>(st.asztal.size()) == 0)
+    if (st.kiadottlapok.empty()) return kInditoSugo + std::string(".");
+    if (st.kezben(kJatekos) + st.kezben(kGep) + static_cast<int>(st.asztal.size()) == 0)
         return {};
     switch (st.asztal.size()) {
     case 0: return st.soron == kJatekos ? "Te hívsz." : "A gép hív.";

@@ -37,7 +37,7 @@ int valasztottElem(const std::vector<AsztalElem>& elemek, const GameState& st, c
 std::string gombSzoveg(int gomb);
 
 // Where the play stands now, as told when the focus comes back to the table: whose card is
-// expected and what lies in the trick. Empty while no deal is on.
+// expected and what lies in the trick; while no match is on, how to start one. Empty between deals.
 std::string allapotSzoveg(const GameState& st);
 
 }  // namespace tarolas

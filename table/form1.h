@@ -12,6 +12,7 @@
 #include "game/jatek.h"
 #include "keyboard.h"
 #include "layout.h"
+#include "score_text.h"
 
 class QAction;
 class QLabel;
@@ -84,7 +85,7 @@ public:
     // The table object the keyboard selects instead of a card, if any.
     std::optional<tarolas::Targy> targy() const { return targy_; }
     // The status bar's hint while no match is on.
-    static constexpr const char* kInditoSugo = "Új játék: F2";
+    static constexpr const char* kInditoSugo = tarolas::kInditoSugo;
     // A game procedure is running (possibly suspended in a pause or a message box).
     bool busy() const { return busy_ > 0; }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The match score as the status bar's right panel shows it, free of Qt. The narrator's sentence
-// at the end of a deal uses the same words.
+// The status bar's own texts, free of Qt: the match score in the right panel, and how to start
+// while no match is on. Screen readers are told the same words.
 
 #include <array>
 #include <cstdint>
@@ -10,6 +10,9 @@
 #include "game/state.h"
 
 namespace tarolas {
+
+// The hint panel while no match is on.
+inline constexpr const char* kInditoSugo = "Új játék: F2";
 
 // The match in game units, computer first: "Állás: gép 3 – 2 te".
 std::string allas(std::array<std::int16_t, 2> egyseg);
