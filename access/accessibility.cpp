@@ -18,7 +18,10 @@ void akadalymentesseg(Form1& ablak) {
     QObject::connect(&ablak, &Form1::tippAdva, narrator, &Narrator::mond);
     QObject::connect(ablak.Picture3, &TableWidget::fokuszKapott, asztal, [asztal, narrator](bool vissza) {
         asztal->fokuszJelzes();
-        // Where the play stands now, never the last thing that happened.
-        if (vissza && !asztal->allapot().isEmpty()) narrator->mond(asztal->allapot());
+        // Where the play stands now, never the last thing that happened: nothing while a finished
+        // deal waits for the next. With nothing selected the table itself has the focus, and its
+        // description is read with it.
+        if (vissza && !narrator->leosztasKozott() && asztal->kivalasztott() >= 0 && !asztal->allapot().isEmpty())
+            narrator->mond(asztal->allapot());
     });
 }

@@ -40,6 +40,7 @@ Narrator::Narrator(QWidget* ablak, tarolas::Jatek& jatek, Mondat mondat)
 void Narrator::esemeny(const tarolas::Esemeny& e) {
     using tarolas::Tortent;
     if (e.mi == Tortent::Osztas) elmondva_ = {};
+    if (e.mi == Tortent::Osztas || e.mi == Tortent::JatszmaVege) kozott_ = e.mi == Tortent::JatszmaVege;
     // Another marriage may be offered after this one.
     if (e.mi == Tortent::Bemondas && e.ki == tarolas::kJatekos) elmondva_[1] = elmondva_[2] = false;
     const std::string m = mondat_ ? mondat_(e) : std::string();

@@ -35,6 +35,8 @@ public:
     // The action buttons offered now (0 Tarolás, 1 40, 2 20, 3 Kész): each is told once when it
     // becomes possible, and again in a later deal or after a marriage has been announced.
     void gombok(const std::array<bool, 4>& lathato);
+    // From the end of a deal to the next deal: the table still shows the old one.
+    bool leosztasKozott() const { return kozott_; }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -48,4 +50,5 @@ private:
     std::vector<QPointer<QWidget>> kint_;    // the latest notifications, oldest first
     std::array<bool, 4> lathato_{};
     std::array<bool, 4> elmondva_{};
+    bool kozott_ = false;
 };

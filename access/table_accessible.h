@@ -29,7 +29,7 @@ public:
     const std::vector<tarolas::AsztalElem>& elemek() const { return elemek_; }
     // The one the keyboard selects, index into `elemek`, -1 for none; it is the focused child.
     int kivalasztott() const { return kivalasztott_; }
-    // Where the play stands; empty while no deal is on.
+    // Where the play stands, or how to start while no match is on; empty between deals.
     const QString& allapot() const { return allapot_; }
 
     // A new picture was painted.
