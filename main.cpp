@@ -15,13 +15,13 @@
 namespace {
 
 constexpr const char* kHasznalat =
-    "Usage: tarolas [OPTION]\n"
-    "Tarolás: the Hungarian two-player card game of the 66 family, against the computer.\n"
+    "Használat: tarolas [KAPCSOLÓ]\n"
+    "Tarolás: a hatvanhatos család kétszemélyes magyar kártyajátéka, a számítógép ellen.\n"
     "\n"
-    "  -h, --help     show this help and exit\n"
-    "  -v, --version  show the version and exit\n"
+    "  -h, --help     ez a súgó, majd kilépés\n"
+    "  -v, --version  a program változata, majd kilépés\n"
     "\n"
-    "Qt's own options (-platform, -display, -style and the like) are passed on to Qt.\n";
+    "A Qt saját kapcsolóit (-platform, -display, -style és a többi) a Qt kapja meg.\n";
 
 // Qt's options that take a value in the next argument, and those that stand alone.
 constexpr std::string_view kQtErtekes[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
@@ -87,14 +87,14 @@ int main(int argc, char** argv) {
             }
         for (const std::string_view o : kQtMagaban) ismert = ismert || qt == o;
         if (!ismert) {
-            std::fprintf(stderr, "tarolas: unknown option '%s'\nTry 'tarolas --help' for more information.\n", argv[i]);
+            std::fprintf(stderr, "tarolas: ismeretlen kapcsoló: '%s'\nA kapcsolók listája: tarolas --help\n", argv[i]);
             return 2;
         }
     }
     if (!vanKijelzo(platform, display)) {
         const std::string_view d = display.empty() ? env("DISPLAY") : display;
-        if (d.empty()) std::fputs("tarolas: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n", stderr);
-        else std::fprintf(stderr, "tarolas: cannot open the display '%.*s'\n", static_cast<int>(d.size()), d.data());
+        if (d.empty()) std::fputs("tarolas: nincs kijelző az ablaknak (sem a DISPLAY, sem a WAYLAND_DISPLAY nincs beállítva)\n", stderr);
+        else std::fprintf(stderr, "tarolas: a(z) '%.*s' kijelző nem nyitható meg\n", static_cast<int>(d.size()), d.data());
         return 1;
     }
 

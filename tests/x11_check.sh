@@ -44,9 +44,9 @@ nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "$@" 
 st=0; nodisplay --version || st=$?
 [ $st -eq 0 ] && grep -q '^tarolas [0-9]' "$log.out" || fail "--version: status $st"
 st=0; nodisplay --help || st=$?
-[ $st -eq 0 ] && grep -q '^Usage: tarolas' "$log.out" || fail "--help: status $st"
+[ $st -eq 0 ] && grep -q '^Használat: tarolas' "$log.out" || fail "--help: status $st"
 st=0; nodisplay --no-such-option || st=$?
-[ $st -eq 2 ] && grep -q 'unknown option' "$log" || fail "an unknown option: status $st"
+[ $st -eq 2 ] && grep -q 'ismeretlen kapcsoló' "$log" || fail "an unknown option: status $st"
 st=0; nodisplay || st=$?
 [ $st -eq 1 ] && [ "$(wc -l <"$log")" -eq 1 ] || fail "with no display: status $st"
 rm -f "$log.out"
