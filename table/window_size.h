@@ -13,10 +13,10 @@ struct Meret {
 // laid out for; a larger screen gets a window scaled up to fill the same share.
 inline constexpr double kKepernyoResz = 0.6;
 
-// The first window for the designed size `terv` on an available area `hely` (logical pixels):
+// The first window for the table's own size `terv` on an available area `hely` (logical pixels):
 // scaled up, same shape, to about 60 % of the height (and never over 60 % of the width) where
-// there is room; the designed size where that is no larger; shrunk to fit, same shape, where the
-// designed size does not fit.
+// there is room; `terv` itself where that is no larger; shrunk to fit, same shape, where `terv`
+// does not fit.
 Meret elsoAblak(Meret terv, Meret hely);
 
 }  // namespace tarolas
