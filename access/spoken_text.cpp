@@ -64,22 +64,21 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
     const bool jatszma = !st.kiadottlapok.empty();
     auto vitt = [&](int oldal, const char* kie) {
         if (!jatszma) return;
-        const int k = static_cast<int>(oldal == kGep ? st.gepvittlapok.size() : st.jatekosvittlapok.size());
-        const float y = oldal == kGep ? static_cast<float>(120 - 2 * k) : H - g.lapmagassag - 120 - static_cast<float>(2 * k);
-        elemek.push_back({std::string(kie) + hintNelkul(vittSugo(st, oldal)),
-                          {static_cast<float>(100 + 6 * k), y, static_cast<float>(g.lapszelesseg), g.lapmagassag}});
+        const Targy t = oldal == kGep ? Targy::GepVitt : Targy::JatekosVitt;
+        elemek.push_back({std::string(kie) + hintNelkul(vittSugo(st, oldal)), targyJelolo(st, g, H, t), -1, t});
     };
 
     vitt(kGep, "A gép vitt lapjai. ");
     if (gepLapok > 0) elemek.push_back({"A gép kezében " + std::to_string(gepLapok) + " lap", gepKez});
     elemek.insert(elemek.end(), mutatott.begin(), mutatott.end());
-    if (!aduLap.empty()) elemek.push_back({"Adu: " + megnevezo(aduLap.front().kartya), teglalap(aduLap.front())});
+    if (!aduLap.empty())
+        elemek.push_back({"Adu: " + megnevezo(aduLap.front().kartya), teglalap(aduLap.front()), -1, Targy::Adu});
     Teglalap talonHely{};
     for (const FestettLap& l : talon) talonHely = egyesit(talonHely, l);
     if (!fedo.empty())
-        elemek.push_back({"A talon le van takarva", egyesit(talonHely, fedo.front())});
+        elemek.push_back({"A talon le van takarva", egyesit(talonHely, fedo.front()), -1, Targy::Talon});
     else if (!talon.empty())
-        elemek.push_back({"Talon: " + std::to_string(talon.size()) + " lap", talonHely});
+        elemek.push_back({"Talon: " + std::to_string(talon.size()) + " lap", talonHely, -1, Targy::Talon});
     for (std::size_t k = 0; k < utes.size(); ++k)
         elemek.push_back({(k == 0 ? "Kijátszott lap: " : "Válasz: ") + megnevezo(utes[k].kartya), teglalap(utes[k])});
     elemek.insert(elemek.end(), sajat.begin(), sajat.end());
@@ -87,17 +86,10 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
     return elemek;
 }
 
-int valasztottElem(const std::vector<AsztalElem>& elemek, const GameState& st, const Geometria& g, float H, int slot,
-                   std::optional<Targy> targy) {
-    int elem = -1;
-    const Pont p = targy ? targyPontja(st, g, H, *targy) : Pont{};
-    for (std::size_t i = 0; i < elemek.size(); ++i) {
-        const Teglalap& r = elemek[i].hely;
-        const bool rajta = targy ? elemek[i].slot < 0 && p.x > r.x && p.x < r.x + r.w && p.y > r.y && p.y < r.y + r.h
-                                 : elemek[i].slot == slot && slot >= 0;
-        if (rajta) elem = static_cast<int>(i);
-    }
-    return elem;
+int valasztottElem(const std::vector<AsztalElem>& elemek, int slot, std::optional<Targy> targy) {
+    for (std::size_t i = 0; i < elemek.size(); ++i)
+        if (targy ? elemek[i].targy == targy : slot >= 0 && elemek[i].slot == slot) return static_cast<int>(i);
+    return -1;
 }
 
 std::string gombSzoveg(int gomb) {

@@ -15,11 +15,13 @@
 namespace tarolas {
 
 // One thing on the table as read out: its name (UTF-8) and where it lies (twips). `slot` is the
-// hand slot of one of the player's cards, -1 for anything else.
+// hand slot of one of the player's cards, -1 for anything else; `targy` the object of the row
+// above the hand it is, if any.
 struct AsztalElem {
     std::string nev;
     Teglalap hely;
     int slot = -1;
+    std::optional<Targy> targy = std::nullopt;
 };
 
 // The table in reading order, grouped from the pictures a redraw paints (`lapok`, in their
@@ -29,9 +31,8 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
                                       const std::vector<FestettLap>& lapok);
 
 // The entry the keyboard's selection stands for, which becomes the focused child: the card in hand
-// `slot`, or with `targy` the topmost other thing under that object's point; -1 for none.
-int valasztottElem(const std::vector<AsztalElem>& elemek, const GameState& st, const Geometria& g, float H, int slot,
-                   std::optional<Targy> targy);
+// `slot`, or with `targy` that object; -1 for none.
+int valasztottElem(const std::vector<AsztalElem>& elemek, int slot, std::optional<Targy> targy);
 
 // What a key offers once its button appears: "Kész bemondható: Alt+K" (0 Tarolás, 1 40, 2 20, 3 Kész).
 std::string gombSzoveg(int gomb);

@@ -278,8 +278,7 @@ std::vector<tarolas::AsztalElem> AsztalLeiras::elemekMost() const {
 }
 
 int AsztalLeiras::kivalasztottMost() const {
-    return tarolas::valasztottElem(elemek_, ablak_.st(), ablak_.geometria(), asztal()->scaleHeight(),
-                                   ablak_.kivalasztott(), ablak_.targy());
+    return tarolas::valasztottElem(elemek_, ablak_.kivalasztott(), ablak_.targy());
 }
 
 void AsztalLeiras::rajzolva() { elemek_ = elemekMost(); }
