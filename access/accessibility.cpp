@@ -10,7 +10,11 @@
 
 void akadalymentesseg(Form1& ablak) {
     AsztalLeiras* asztal = asztalAkadalymentes(ablak);
-    auto* narrator = new Narrator(&ablak, ablak.jatek(), tarolas::mondat);
+    auto* narrator = new Narrator(&ablak, tarolas::mondat);
+    ablak.jatek().setFigyelo([asztal, narrator](const tarolas::Esemeny& e) {
+        asztal->esemeny(e);
+        narrator->esemeny(e);
+    });
     Form1::Gombok lathato{};
     for (std::size_t i = 0; i < lathato.size(); ++i) lathato[i] = !ablak.Command1[i]->isHidden();
     narrator->gombok(lathato);
@@ -18,10 +22,9 @@ void akadalymentesseg(Form1& ablak) {
     QObject::connect(&ablak, &Form1::tippAdva, narrator, &Narrator::mond);
     QObject::connect(ablak.Picture3, &TableWidget::fokuszKapott, asztal, [asztal, narrator](bool vissza) {
         asztal->fokuszJelzes();
-        // Where the play stands now, never the last thing that happened: nothing while a finished
-        // deal waits for the next. With nothing selected the table itself has the focus, and its
-        // description is read with it.
-        if (vissza && !narrator->leosztasKozott() && asztal->kivalasztott() >= 0 && !asztal->allapot().isEmpty())
+        // Where the play stands now, never the last thing that happened. With nothing selected the
+        // table itself has the focus, and its description is read with it.
+        if (vissza && asztal->kivalasztott() >= 0 && !asztal->allapot().isEmpty())
             narrator->mond(asztal->allapot());
     });
 }

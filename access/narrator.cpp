@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include "access/spoken_text.h"
-#include "game/jatek.h"
 
 namespace {
 
@@ -26,21 +25,19 @@ QAccessibleInterface* gyar(const QString&, QObject* o) {
 
 }  // namespace
 
-Narrator::Narrator(QWidget* ablak, tarolas::Jatek& jatek, Mondat mondat)
+Narrator::Narrator(QWidget* ablak, Mondat mondat)
     : QObject(ablak), ablak_(ablak), mondat_(std::move(mondat)) {
     static const bool telepitve = [] {
         QAccessible::installFactory(gyar);
         return true;
     }();
     (void)telepitve;
-    jatek.setFigyelo([this](const tarolas::Esemeny& e) { esemeny(e); });
     ablak_->installEventFilter(this);
 }
 
 void Narrator::esemeny(const tarolas::Esemeny& e) {
     using tarolas::Tortent;
     if (e.mi == Tortent::Osztas) elmondva_ = {};
-    if (e.mi == Tortent::Osztas || e.mi == Tortent::JatszmaVege) kozott_ = e.mi == Tortent::JatszmaVege;
     // Another marriage may be offered after this one.
     if (e.mi == Tortent::Bemondas && e.ki == tarolas::kJatekos) elmondva_[1] = elmondva_[2] = false;
     const std::string m = mondat_ ? mondat_(e) : std::string();

@@ -16,17 +16,13 @@
 
 class QWidget;
 
-namespace tarolas {
-class Jatek;
-}
-
 class Narrator : public QObject {
     Q_OBJECT
 public:
     using Mondat = std::function<std::string(const tarolas::Esemeny&)>;
 
-    // Listens to `jatek` from now on; the notifications live in `ablak`.
-    Narrator(QWidget* ablak, tarolas::Jatek& jatek, Mondat mondat);
+    // The notifications live in `ablak`.
+    Narrator(QWidget* ablak, Mondat mondat);
 
     // One event's sentence, if it has one.
     void esemeny(const tarolas::Esemeny& e);
@@ -35,8 +31,6 @@ public:
     // The action buttons offered now (0 Tarolás, 1 40, 2 20, 3 Kész): each is told once when it
     // becomes possible, and again in a later deal or after a marriage has been announced.
     void gombok(const std::array<bool, 4>& lathato);
-    // From the end of a deal to the next deal: the table still shows the old one.
-    bool leosztasKozott() const { return kozott_; }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -50,5 +44,4 @@ private:
     std::vector<QPointer<QWidget>> kint_;    // the latest notifications, oldest first
     std::array<bool, 4> lathato_{};
     std::array<bool, 4> elmondva_{};
-    bool kozott_ = false;
 };

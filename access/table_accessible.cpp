@@ -263,7 +263,7 @@ AsztalLeiras::AsztalLeiras(Form1& ablak) : QObject(ablak.Picture3), ablak_(ablak
     if (asztal()->festettMagassag() > 0) elemek_ = elemekMost();
     kivalasztott_ = kivalasztottMost();
     if (kivalasztott_ >= 0) kivalasztottNev_ = elemek_[static_cast<std::size_t>(kivalasztott_)].nev;
-    allapot_ = QString::fromStdString(tarolas::allapotSzoveg(ablak_.st()));
+    allapot_ = allapotMost();
 }
 
 AsztalLeiras* AsztalLeiras::ehhez(const QObject* asztal) {
@@ -293,8 +293,19 @@ void AsztalLeiras::kivalasztas() {
     if (uj) fokuszJelzes();
 }
 
+QString AsztalLeiras::allapotMost() const {
+    if (leosztasKozott_ && !ablak_.st().kiadottlapok.empty()) return {};
+    return QString::fromStdString(tarolas::allapotSzoveg(ablak_.st()));
+}
+
+void AsztalLeiras::esemeny(const tarolas::Esemeny& e) {
+    if (e.mi != tarolas::Tortent::JatszmaVege && e.mi != tarolas::Tortent::Osztas) return;
+    leosztasKozott_ = e.mi == tarolas::Tortent::JatszmaVege;
+    allapotFrissites();
+}
+
 void AsztalLeiras::allapotFrissites() {
-    const QString szoveg = QString::fromStdString(tarolas::allapotSzoveg(ablak_.st()));
+    const QString szoveg = allapotMost();
     if (szoveg == allapot_) return;
     allapot_ = szoveg;
     // A client that caches the description learns the new one.

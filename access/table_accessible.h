@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "access/spoken_text.h"
+#include "game/events.h"
 
 class Form1;
 class TableWidget;
@@ -29,7 +30,8 @@ public:
     const std::vector<tarolas::AsztalElem>& elemek() const { return elemek_; }
     // The one the keyboard selects, index into `elemek`, -1 for none; it is the focused child.
     int kivalasztott() const { return kivalasztott_; }
-    // Where the play stands, or how to start while no match is on; empty between deals.
+    // Where the play stands, or how to start while no match is on; empty from the end of a deal
+    // to the next, while the table still shows the old one.
     const QString& allapot() const { return allapot_; }
 
     // A new picture was painted.
@@ -38,18 +40,22 @@ public:
     void kivalasztas();
     // The play may have moved on; a new description is told.
     void allapotFrissites();
+    // Something happened in the game: a deal ended, or a new one was dealt.
+    void esemeny(const tarolas::Esemeny& e);
     // The selected thing is told as focused, while the table has the keyboard focus.
     void fokuszJelzes();
 
 private:
     std::vector<tarolas::AsztalElem> elemekMost() const;
     int kivalasztottMost() const;
+    QString allapotMost() const;
 
     Form1& ablak_;
     std::vector<tarolas::AsztalElem> elemek_;
     int kivalasztott_ = -1;
     std::string kivalasztottNev_;
     QString allapot_;
+    bool leosztasKozott_ = false;
 };
 
 // Makes `ablak`'s table read through the accessible above, from now on; once per window, before it
