@@ -6,6 +6,7 @@
 #include "access/narrator.h"
 #include "access/table_accessible.h"
 #include "table/form1.h"
+#include "table/score_text.h"
 #include "table/table_widget.h"
 
 void akadalymentesseg(Form1& ablak) {
@@ -19,12 +20,17 @@ void akadalymentesseg(Form1& ablak) {
     for (std::size_t i = 0; i < lathato.size(); ++i) lathato[i] = !ablak.Command1[i]->isHidden();
     narrator->gombok(lathato);
     QObject::connect(&ablak, &Form1::gombokValtoztak, narrator, &Narrator::gombok);
-    QObject::connect(&ablak, &Form1::tippAdva, narrator, &Narrator::mond);
+    QObject::connect(&ablak, &Form1::tippAdva, narrator, [narrator](const QString& s) { narrator->mond(s); });
+    QObject::connect(&ablak, &Form1::ujraKerve, narrator, [narrator, &ablak] {
+        // Before anything was said, where things stand: how to start.
+        if (!narrator->ujra()) narrator->mond(QString::fromStdString(tarolas::attekintes(ablak.st())), false);
+    });
+    QObject::connect(&ablak, &Form1::attekintesKerve, narrator, [narrator](const QString& s) { narrator->mond(s, false); });
     QObject::connect(ablak.Picture3, &TableWidget::fokuszKapott, asztal, [asztal, narrator](bool vissza) {
         asztal->fokuszJelzes();
         // Where the play stands now, never the last thing that happened. With nothing selected the
         // table itself has the focus, and its description is read with it.
         if (vissza && asztal->kivalasztott() >= 0 && !asztal->allapot().isEmpty())
-            narrator->mond(asztal->allapot());
+            narrator->mond(asztal->allapot(), false);
     });
 }
