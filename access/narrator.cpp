@@ -59,8 +59,16 @@ void Narrator::gombok(const std::array<bool, 4>& lathato) {
 
 void Narrator::mond(const QString& szoveg, bool aJatekbol) {
     if (aJatekbol) lepes_.mondott(szoveg.toStdString());
-    if (ablak_->isVisible()) felmutat(szoveg);
+    if (tartva_) tartott_.append(szoveg);
+    else if (ablak_->isVisible()) felmutat(szoveg);
     else varo_.append(szoveg);
+}
+
+bool Narrator::tart(bool tartva) {
+    const bool volt = std::exchange(tartva_, tartva);
+    if (!tartva)
+        for (const QString& s : std::exchange(tartott_, {})) mond(s, false);
+    return volt;
 }
 
 bool Narrator::ujra() {

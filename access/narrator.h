@@ -30,6 +30,8 @@ public:
     // Says `szoveg` now, or as soon as the window is on screen; a sentence of the play (not an
     // answer to a review key) is kept for R.
     void mond(const QString& szoveg, bool aJatekbol = true);
+    // While held, sentences wait, in order, until let go; true if they were held.
+    bool tart(bool tartva);
     // R: the sentences of the last move again, in one notification; false when there are none.
     bool ujra();
     // How long a notification stays in the window's accessible tree after it is shown.
@@ -47,6 +49,8 @@ private:
     QWidget* ablak_;
     Mondat mondat_;
     QStringList varo_;                       // said before the window was shown
+    bool tartva_ = false;
+    QStringList tartott_;                    // said while held
     std::vector<QPointer<QWidget>> kint_;    // the latest notifications, oldest first
     tarolas::UtolsoLepes lepes_;
     std::array<bool, 4> lathato_{};

@@ -32,7 +32,11 @@ void UtolsoLepes::mondott(const std::string& mondat) {
 
 std::string UtolsoLepes::ujra() const {
     std::string t;
-    for (const std::string& m : mondatok_) t += (t.empty() ? "" : " ") + m;
+    for (const std::string& m : mondatok_) {
+        t += (t.empty() ? "" : " ") + m;
+        // "Kész bemondható: Alt+K" is a sentence of its own too.
+        if (!m.ends_with('.') && !m.ends_with('!') && !m.ends_with('?')) t += '.';
+    }
     return t;
 }
 
