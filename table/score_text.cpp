@@ -28,8 +28,10 @@ std::string attekintes(const GameState& st) {
     static constexpr const char* szinek[] = {"", "Piros", "Makk", "Tök", "Zöld"};
     std::string t = "Adu: ";
     // The trump card lies face up until the talon is closed or drawn to the end.
-    if (st.adulap != 0 && !st.takart) t += megnevezo(st.adulap) + ". Talon: " + std::to_string(st.talonszam) + " lap. ";
-    else if (st.adu >= 1 && st.adu <= 4) t += szinek[st.adu] + std::string(st.takart ? ". A talon le van takarva. " : ". A talon elfogyott. ");
+    if (st.adulap != 0 && !st.takart)
+        t += megnevezo(st.adulap) + ". Talon: " + std::to_string(st.talonszam) + " lap. ";
+    else if (st.adu >= 1 && st.adu <= 4)
+        t += szinek[st.adu] + std::string(st.takart ? ". A talon le van takarva. " : ". A talon elfogyott. ");
     // Who led holds a card fewer (`soron` turns only after the redraw that shows the lead).
     const bool gepHivott = st.kezben(kGep) < st.kezben(kJatekos);
     if (st.asztal.size() == 1) t += (gepHivott ? "A gép hívott: " : "Hívtál: ") + megnevezo(st.asztal[0]) + ". ";

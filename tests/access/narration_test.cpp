@@ -64,7 +64,6 @@ TEST(Narration, AgainHearsTheLastMove) {
         // The player's answer starts the next move.
         {{osztas, hiv, gepHiv, {Tortent::Valasz, kJatekos, 45}, {Tortent::Utes, kGep, 21, 45, 13}, huz, gepHuz},
          "A gép vitte az ütést (13 pont). Húztál: Piros király."},
-        {{osztas, {Tortent::Takaras, kJatekos}}, "Betakartad a talont."},
         // A deal over and the next dealt: only the new deal's sentence.
         {{osztas, hiv, utes, vege, osztas}, "Új osztás. Adu: Tök alsó. Kezedben: Piros ász, Piros tíz. Tarolás bemondható: Alt+T."},
     };
