@@ -51,6 +51,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     tipp->setEnabled(false);
     ujra = sugo->addAction(tr("Utolsó lépés újra"));
     ujra->setShortcut(Qt::Key_R);
+    // Shown in the menu; on the table the key comes as a key of the table, in order behind the
+    // keys before it (a window shortcut could overtake a key a screen reader still holds).
+    ujra->setShortcutContext(Qt::WidgetShortcut);
     sugo->addSeparator();
     nevjegy = sugo->addAction(QStringLiteral("Névjegy"));
     connect(ujjatek, &QAction::triggered, this, [this] { ujjatek_Click(); });
