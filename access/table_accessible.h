@@ -42,7 +42,7 @@ public:
     void allapotFrissites();
     // Something happened in the game: a deal ended, or a new one was dealt.
     void esemeny(const tarolas::Esemeny& e);
-    // The new deal is told (after the end-of-deal box): where the play stands may be read again.
+    // The play goes on after a deal dealt behind the end-of-deal box: where it stands may be read again.
     void ujOsztasElmondva();
     // The selected thing is told as focused, while the table has the keyboard focus.
     void fokuszJelzes();
