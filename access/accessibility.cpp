@@ -66,7 +66,8 @@ void akadalymentesseg(Form1& ablak) {
     for (std::size_t i = 0; i < lathato.size(); ++i) lathato[i] = !ablak.Command1[i]->isHidden();
     narrator->gombok(lathato);
     QObject::connect(&ablak, &Form1::gombokValtoztak, narrator, &Narrator::gombok);
-    QObject::connect(&ablak, &Form1::tippAdva, narrator, [narrator](const QString& s) { narrator->mond(s); });
+    // A hint is asked for, like R and S: not part of the move R says again.
+    QObject::connect(&ablak, &Form1::tippAdva, narrator, [narrator](const QString& s) { narrator->mond(s, false); });
     QObject::connect(&ablak, &Form1::ujraKerve, narrator, [asztal, narrator, doboz, &ablak] {
         doboz->elenged(false);
         asztal->ujOsztasElmondva();

@@ -28,7 +28,7 @@ public:
     // One event's sentence, if it has one.
     void esemeny(const tarolas::Esemeny& e);
     // Says `szoveg` now, or as soon as the window is on screen; a sentence of the play (not an
-    // answer to a review key) is kept for R.
+    // answer to a key: R, S, a hint) is kept for R.
     void mond(const QString& szoveg, bool aJatekbol = true);
     // While held, sentences wait, in order, until let go; true if they were held.
     bool tart(bool tartva);
