@@ -1,17 +1,64 @@
 #include "accessibility.h"
 
 #include <QPushButton>
+#include <QTimer>
+#include <memory>
 
 #include "access/narration.h"
 #include "access/narrator.h"
 #include "access/table_accessible.h"
 #include "table/form1.h"
+#include "table/score_text.h"
 #include "table/table_widget.h"
+
+namespace {
+// After the end-of-deal box the new deal is told before where the play stands: read with the focus
+// as the box closes, "Te hívsz." would come first. The deal's sentences wait until the focus is back,
+// or, when it came back before the deal, until the deal is out; where the play stands follows them.
+// The table's description stays empty until the play goes on: a screen reader reads it with the
+// focus only when it gets round to it, which may be after the deal is out.
+struct DobozUtan {
+    const Form1& ablak;
+    AsztalLeiras* asztal;
+    Narrator* narrator;
+    bool vege = false;        // a deal is over: its box is up or has just closed
+    bool fokuszJott = false;  // and the focus came back before the next deal
+
+    // Lets the held sentences go, with where the play stands after them if `allapottal`; true
+    // when some were held.
+    bool elenged(bool allapottal) {
+        const bool tartott = narrator->tart(false);
+        if (tartott && allapottal) allapot();
+        return tartott;
+    }
+    void allapot() {
+        const std::string a = tarolas::allapotSzoveg(ablak.st());
+        if (!a.empty()) narrator->mond(QString::fromStdString(a), false);
+    }
+    void esemeny(const tarolas::Esemeny& e) {
+        using tarolas::Tortent;
+        if (e.mi == Tortent::JatszmaVege) {
+            vege = true;
+            fokuszJott = false;
+        } else if (e.mi == Tortent::Osztas && vege) {
+            vege = false;
+            narrator->tart(true);
+            if (fokuszJott) QTimer::singleShot(0, narrator, [this] { elenged(true); });
+        } else if (e.mi != Tortent::MeccsVege) {
+            // Should the focus not come back, the next move lets the deal's sentences go.
+            elenged(false);
+            asztal->ujOsztasElmondva();
+        }
+    }
+};
+}  // namespace
 
 void akadalymentesseg(Form1& ablak) {
     AsztalLeiras* asztal = asztalAkadalymentes(ablak);
     auto* narrator = new Narrator(&ablak, tarolas::mondat);
-    ablak.jatek().setFigyelo([asztal, narrator](const tarolas::Esemeny& e) {
+    auto doboz = std::make_shared<DobozUtan>(DobozUtan{ablak, asztal, narrator});
+    ablak.jatek().setFigyelo([asztal, narrator, doboz](const tarolas::Esemeny& e) {
+        doboz->esemeny(e);
         asztal->esemeny(e);
         narrator->esemeny(e);
     });
@@ -19,12 +66,29 @@ void akadalymentesseg(Form1& ablak) {
     for (std::size_t i = 0; i < lathato.size(); ++i) lathato[i] = !ablak.Command1[i]->isHidden();
     narrator->gombok(lathato);
     QObject::connect(&ablak, &Form1::gombokValtoztak, narrator, &Narrator::gombok);
-    QObject::connect(&ablak, &Form1::tippAdva, narrator, &Narrator::mond);
-    QObject::connect(ablak.Picture3, &TableWidget::fokuszKapott, asztal, [asztal, narrator](bool vissza) {
+    // A hint is asked for, like R and S: not part of the move R says again.
+    QObject::connect(&ablak, &Form1::tippAdva, narrator, [narrator](const QString& s) { narrator->mond(s, false); });
+    QObject::connect(&ablak, &Form1::ujraKerve, narrator, [asztal, narrator, doboz, &ablak] {
+        doboz->elenged(false);
+        asztal->ujOsztasElmondva();
+        // Before anything was said, where things stand: how to start.
+        if (!narrator->ujra()) narrator->mond(QString::fromStdString(tarolas::attekintes(ablak.st())), false);
+    });
+    QObject::connect(&ablak, &Form1::attekintesKerve, narrator, [asztal, narrator, doboz](const QString& s) {
+        doboz->elenged(false);
+        asztal->ujOsztasElmondva();
+        narrator->mond(s, false);
+    });
+    QObject::connect(ablak.Picture3, &TableWidget::fokuszKapott, asztal, [asztal, narrator, doboz](bool vissza) {
+        if (doboz->vege) doboz->fokuszJott = true;
+        const bool ujOsztas = doboz->elenged(false);
         asztal->fokuszJelzes();
         // Where the play stands now, never the last thing that happened. With nothing selected the
-        // table itself has the focus, and its description is read with it.
-        if (vissza && asztal->kivalasztott() >= 0 && !asztal->allapot().isEmpty())
-            narrator->mond(asztal->allapot());
+        // table itself has the focus, and its description is read with it (but not after a new deal's box).
+        if (ujOsztas) doboz->allapot();
+        else if (vissza && asztal->kivalasztott() >= 0 && !asztal->allapot().isEmpty())
+            narrator->mond(asztal->allapot(), false);
+        // A later return of the focus reads the description again.
+        if (!ujOsztas && !doboz->vege) asztal->ujOsztasElmondva();
     });
 }

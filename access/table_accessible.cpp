@@ -294,13 +294,20 @@ void AsztalLeiras::kivalasztas() {
 }
 
 QString AsztalLeiras::allapotMost() const {
-    if (leosztasKozott_ && !ablak_.st().kiadottlapok.empty()) return {};
+    if ((leosztasKozott_ || ujOsztas_) && !ablak_.st().kiadottlapok.empty()) return {};
     return QString::fromStdString(tarolas::allapotSzoveg(ablak_.st()));
 }
 
 void AsztalLeiras::esemeny(const tarolas::Esemeny& e) {
     if (e.mi != tarolas::Tortent::JatszmaVege && e.mi != tarolas::Tortent::Osztas) return;
+    // Read with the focus as the box closes, "Te hívsz." would come before the new deal's sentence.
+    ujOsztas_ = e.mi == tarolas::Tortent::Osztas && leosztasKozott_;
     leosztasKozott_ = e.mi == tarolas::Tortent::JatszmaVege;
+    allapotFrissites();
+}
+
+void AsztalLeiras::ujOsztasElmondva() {
+    if (!std::exchange(ujOsztas_, false)) return;
     allapotFrissites();
 }
 

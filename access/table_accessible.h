@@ -42,6 +42,8 @@ public:
     void allapotFrissites();
     // Something happened in the game: a deal ended, or a new one was dealt.
     void esemeny(const tarolas::Esemeny& e);
+    // The play goes on after a deal dealt behind the end-of-deal box: where it stands may be read again.
+    void ujOsztasElmondva();
     // The selected thing is told as focused, while the table has the keyboard focus.
     void fokuszJelzes();
 
@@ -56,6 +58,7 @@ private:
     std::string kivalasztottNev_;
     QString allapot_;
     bool leosztasKozott_ = false;
+    bool ujOsztas_ = false;  // dealt after the box, not yet told
 };
 
 // Makes `ablak`'s table read through the accessible above, from now on; once per window, before it

@@ -49,6 +49,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     tipp = sugo->addAction(QStringLiteral("Tipp"));
     tipp->setShortcut(Qt::Key_H);
     tipp->setEnabled(false);
+    ujra = sugo->addAction(tr("Utolsó lépés újra"));
+    ujra->setShortcut(Qt::Key_R);
+    // Shown in the menu; on the table the key comes as a key of the table, in order behind the
+    // keys before it (a window shortcut could overtake a key a screen reader still holds).
+    ujra->setShortcutContext(Qt::WidgetShortcut);
     sugo->addSeparator();
     nevjegy = sugo->addAction(QStringLiteral("Névjegy"));
     connect(ujjatek, &QAction::triggered, this, [this] { ujjatek_Click(); });
@@ -56,6 +61,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     connect(jatekszabaly, &QAction::triggered, this, [this] { jatekszabaly_Click(); });
     connect(tipp, &QAction::triggered, this, [this] { tipp_Click(); });
     connect(nevjegy, &QAction::triggered, this, [this] { nevjegy_Click(); });
+    connect(ujra, &QAction::triggered, this, [this] { ujra_Click(); });
 
     StatusBar1 = statusBar();
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -210,6 +216,17 @@ void Form1::tipp_Click() {
     }
     setStatusText(2, szoveg);
     emit tippAdva(QString::fromStdString(szoveg));
+}
+
+void Form1::ujra_Click() {
+    if (!busy()) emit ujraKerve();
+}
+
+void Form1::attekintes_Click() {
+    if (busy()) return;
+    const std::string szoveg = tarolas::attekintes(st());
+    setStatusText(2, szoveg);
+    emit attekintesKerve(qs(szoveg));
 }
 
 void Form1::nevjegy_Click() {

@@ -43,6 +43,7 @@ public:
     QMenu* sugo = nullptr;
     QAction* jatekszabaly = nullptr;
     QAction* tipp = nullptr;  // enabled only while the player is to move and nothing runs
+    QAction* ujra = nullptr;  // R: the last move's sentences again, for a screen reader
     QAction* nevjegy = nullptr;
 
     // The game; its state is read by the table and the handlers.
@@ -60,6 +61,9 @@ public:
     // The hint into status panel 2, and the keyboard's selection onto its card.
     void tipp_Click();
     void nevjegy_Click();
+    // R and S: what the ear may ask for, waiting like every key while a move plays out.
+    void ujra_Click();
+    void attekintes_Click();
     void Command1_Click(int index);
     void Picture3_MouseUp(int button, int shift, float x, float y);
     void Picture3_MouseMove(int button, int shift, float x, float y);
@@ -101,6 +105,10 @@ signals:
     void gombokValtoztak(Form1::Gombok lathato);
     // A hint was given; `szoveg` is what status panel 2 shows.
     void tippAdva(const QString& szoveg);
+    // R: the last move is asked for again.
+    void ujraKerve();
+    // S: where things stand was asked for; `szoveg` is what status panel 2 shows.
+    void attekintesKerve(const QString& szoveg);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -76,6 +76,8 @@ bool Form1::Picture3_KeyDown(int key) {
     case Qt::Key_End: lepes = tarolas::Lepes::Utolso; break;
     case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Space:
     case Qt::Key_A: case Qt::Key_T: break;
+    case Qt::Key_S: attekintes_Click(); return true;
+    case Qt::Key_R: ujra_Click(); return true;
     default: return false;
     }
     // Like the pointer: nothing while a move is being played out.

@@ -20,4 +20,9 @@ std::string allas(std::array<std::int16_t, 2> egyseg);
 // The score panel: `allas` while a match is on, else empty.
 std::string allasSzoveg(const GameState& st);
 
+// Where things stand, in one sentence for the hint panel and the ear (key S): the trump card (or
+// suit), the talon, the card waiting for an answer, both piles' values and announcements, the
+// match score and whose move it is. Between deals the score, while no match is on how to start one.
+std::string attekintes(const GameState& st);
+
 }  // namespace tarolas

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 
+#include "table/score_text.h"
 #include "table/table_window.h"
 
 namespace tarolas::test {
@@ -40,6 +41,28 @@ TEST(Narrator, TheComputersAnswerIsSpokenAsItComes) {
     QTest::keyClick(f.Picture3, Qt::Key_Return);  // leads the Piros ász
     const auto t = ertesitesek(f);
     EXPECT_EQ(std::ranges::count_if(t, [](const std::string& s) { return s.starts_with("A gép válasza: "); }), 1);
+}
+
+// The review keys on the table: R says the move's sentences again in one notification, S where
+// things stand, in status panel 2 as well.
+TEST(Narrator, RAndSOnTheTable) {
+    Ablak f;
+    allas(f, Nyit);
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.Picture3->setFocus();
+    QTest::qWait(10);  // where the play stands, said as the focus comes, is not part of the move
+    const auto elotte = ertesitesek(f).size();
+    QTest::keyClick(f.Picture3, Qt::Key_Return);  // leads the Piros ász
+    const auto lepes = ertesitesek(f);
+    ASSERT_GT(lepes.size(), elotte);
+    std::string vart;
+    for (auto i = elotte; i < lepes.size(); ++i) vart += (vart.empty() ? "" : " ") + lepes[i];
+    QTest::keyClick(f.Picture3, Qt::Key_R);
+    EXPECT_EQ(ertesitesek(f).back(), vart);
+    QTest::keyClick(f.Picture3, Qt::Key_S);
+    EXPECT_EQ(ertesitesek(f).back(), attekintes(f.st()));
+    EXPECT_EQ(f.statusText(2).toStdString(), attekintes(f.st()));
 }
 
 }  // namespace
