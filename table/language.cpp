@@ -40,6 +40,7 @@ void nyelvBeallitas(const QString& nyelv) {
     for (auto* t : {sajat_.get(), qt_.get()})
         if (t && app) QCoreApplication::removeTranslator(t);
     setFordito(nullptr);
+    if (nyelv.isEmpty()) return;
     sajat_ = std::make_unique<QTranslator>();
     qt_ = std::make_unique<QTranslator>();
     // Hungarian is the source language: only Qt's own texts ("Igen", "Nem") need translating.

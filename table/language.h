@@ -14,7 +14,8 @@ QString nyelvValasztas(const QStringList& nyelvek);
 
 // Loads the language's translations, the game's own (none for Hungarian) and Qt's, and installs
 // them into the application once there is one; replaces those of an earlier call. Before the
-// application exists it already serves the texts built without Qt (table/forditas.h).
+// application exists it already serves the texts built without Qt (table/forditas.h). An empty
+// `nyelv` only removes them: the source texts, Qt's own in English.
 void nyelvBeallitas(const QString& nyelv);
 
 }  // namespace tarolas
