@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Talon alján levő lap cseréje adu alsóra </source>
-        <translation>Exchange the trump card for the trump Unter </translation>
+        <translation>Exchange it for the trump Unter </translation>
     </message>
     <message>
         <source>A talon letakarása </source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Állás: gép %1 – %2 te</source>
-        <translation>Score: computer %1 – %2 you</translation>
+        <translation>Computer %1 – %2 you</translation>
     </message>
     <message>
         <source>Új játék: F2</source>
@@ -591,7 +591,7 @@
     </message>
     <message>
         <source>cseréld az adut, </source>
-        <translation>exchange the trump card, </translation>
+        <translation>swap the trump card, </translation>
     </message>
     <message>
         <source>mondj 40-et, </source>
