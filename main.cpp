@@ -91,20 +91,21 @@ int main(int argc, char** argv) {
             }
         for (const std::string_view o : kQtMagaban) ismert = ismert || qt == o;
         if (!ismert) {
-            std::fprintf(stderr, "%s",
-                         tarolas::kitolt(tarolas::forditas("main", "tarolas: ismeretlen kapcsoló: '%1'\nA kapcsolók listája: tarolas --help\n"),
-                                         {argv[i]}).c_str());
+            const std::string hiba = tarolas::kitolt(
+                tarolas::forditas("main", "tarolas: ismeretlen kapcsoló: '%1'\nA kapcsolók listája: tarolas --help\n"),
+                {argv[i]});
+            std::fputs(hiba.c_str(), stderr);
             return 2;
         }
     }
     if (!vanKijelzo(platform, display)) {
         const std::string_view d = display.empty() ? env("DISPLAY") : display;
-        if (d.empty())
-            std::fputs(tarolas::forditas("main", "tarolas: nincs kijelző az ablaknak (sem a DISPLAY, sem a WAYLAND_DISPLAY nincs beállítva)\n").c_str(),
-                       stderr);
-        else
-            std::fputs(tarolas::kitolt(tarolas::forditas("main", "tarolas: a(z) '%1' kijelző nem nyitható meg\n"), {std::string(d)}).c_str(),
-                       stderr);
+        const std::string hiba =
+            d.empty() ? tarolas::forditas(
+                            "main", "tarolas: nincs kijelző az ablaknak (sem a DISPLAY, sem a WAYLAND_DISPLAY nincs beállítva)\n")
+                      : tarolas::kitolt(tarolas::forditas("main", "tarolas: a(z) '%1' kijelző nem nyitható meg\n"),
+                                        {std::string(d)});
+        std::fputs(hiba.c_str(), stderr);
         return 1;
     }
 

@@ -33,19 +33,25 @@ std::string mondat(const Esemeny& e) {
                             {lap, masik})
                    : "";
     case Tortent::Csere:
-        return kitolt(gep ? forditas("Felolvaso", "A gép kicserélte az adut: a %1 az övé.") : forditas("Felolvaso", "Kicserélted az adut: a %1 a tiéd."),
+        return kitolt(gep ? forditas("Felolvaso", "A gép kicserélte az adut: a %1 az övé.")
+                          : forditas("Felolvaso", "Kicserélted az adut: a %1 a tiéd."),
                       {lap});
     case Tortent::Takaras:
-        return gep ? forditas("Felolvaso", "A gép betakarta a talont.") : forditas("Felolvaso", "Betakartad a talont.");
+        return gep ? forditas("Felolvaso", "A gép betakarta a talont.")
+                   : forditas("Felolvaso", "Betakartad a talont.");
     case Tortent::TarolasBemondva:
-        return gep ? forditas("Felolvaso", "A gép bemondta a Tarolást.") : forditas("Felolvaso", "Bemondtad a Tarolást.");
+        return gep ? forditas("Felolvaso", "A gép bemondta a Tarolást.")
+                   : forditas("Felolvaso", "Bemondtad a Tarolást.");
     case Tortent::Utes:
-        return kitolt(gep ? forditas("Felolvaso", "A gép vitte az ütést (%1 pont).") : forditas("Felolvaso", "Te vitted az ütést (%1 pont)."),
+        return kitolt(gep ? forditas("Felolvaso", "A gép vitte az ütést (%1 pont).")
+                          : forditas("Felolvaso", "Te vitted az ütést (%1 pont)."),
                       {std::to_string(e.ertek)});
     case Tortent::Kesz:
         return gep ? forditas("Felolvaso", "A gép elérte a 66 pontot.") : "";
     case Tortent::JatszmaVege: {
-        const std::string pont = e.ertek == 1 ? forditas("Felolvaso", "1 pont") : kitolt(forditas("Felolvaso", "%1 pont"), {std::to_string(e.ertek)});
+        // One unit is singular in English.
+        const std::string pont = e.ertek == 1 ? forditas("Felolvaso", "1 pont")
+                                              : kitolt(forditas("Felolvaso", "%1 pont"), {std::to_string(e.ertek)});
         const std::string ki = kitolt(e.ki == kDontetlen ? forditas("Felolvaso", "Döntetlen, mindkét félnek %1")
                                       : gep              ? forditas("Felolvaso", "A gép nyerte a játszmát, %1")
                                                          : forditas("Felolvaso", "Te nyerted a játszmát, %1"),
@@ -53,7 +59,8 @@ std::string mondat(const Esemeny& e) {
         return ki + ". " + allas(e.egyseg) + ".";
     }
     case Tortent::MeccsVege:
-        return gep ? forditas("Felolvaso", "A gép nyerte a játékot.") : forditas("Felolvaso", "Megnyerted a játékot.");
+        return gep ? forditas("Felolvaso", "A gép nyerte a játékot.")
+                   : forditas("Felolvaso", "Megnyerted a játékot.");
     }
     return {};
 }

@@ -51,7 +51,8 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
             const FestettLap& l = kep.front();
             ++gepLapok;
             gepKez = egyesit(gepKez, l);
-            if (l.kep == FestettLap::Kep::Arc) mutatott.push_back({kitolt(forditas("Felolvaso", "Felfordítva: %1"), {lapnev(gep)}), teglalap(l)});
+            if (l.kep == FestettLap::Kep::Arc)
+                mutatott.push_back({kitolt(forditas("Felolvaso", "Felfordítva: %1"), {lapnev(gep)}), teglalap(l)});
         }
         if (st.kezek[kJatekos][j] > 0) {
             vesz(1);
@@ -76,16 +77,21 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
                           gepKez});
     elemek.insert(elemek.end(), mutatott.begin(), mutatott.end());
     if (!aduLap.empty())
-        elemek.push_back({kitolt(forditas("Felolvaso", "Adu: %1"), {lapnev(aduLap.front().kartya)}), teglalap(aduLap.front()), -1, Targy::Adu});
+        elemek.push_back({kitolt(forditas("Felolvaso", "Adu: %1"), {lapnev(aduLap.front().kartya)}),
+                          teglalap(aduLap.front()), -1, Targy::Adu});
     Teglalap talonHely{};
     for (const FestettLap& l : talon) talonHely = egyesit(talonHely, l);
     if (!fedo.empty())
-        elemek.push_back({forditas("Felolvaso", "A talon le van takarva"), egyesit(talonHely, fedo.front()), -1, Targy::Talon});
+        elemek.push_back(
+            {forditas("Felolvaso", "A talon le van takarva"), egyesit(talonHely, fedo.front()), -1, Targy::Talon});
     else if (!talon.empty())
         elemek.push_back({talon.size() == 1 ? forditas("Felolvaso", "Talon: 1 lap")
-                                             : kitolt(forditas("Felolvaso", "Talon: %1 lap"), {std::to_string(talon.size())}), talonHely, -1, Targy::Talon});
+                                             : kitolt(forditas("Felolvaso", "Talon: %1 lap"), {std::to_string(talon.size())}),
+                          talonHely, -1, Targy::Talon});
     for (std::size_t k = 0; k < utes.size(); ++k)
-        elemek.push_back({kitolt(k == 0 ? forditas("Felolvaso", "Kijátszott lap: %1") : forditas("Felolvaso", "Válasz: %1"), {lapnev(utes[k].kartya)}), teglalap(utes[k])});
+        elemek.push_back({kitolt(k == 0 ? forditas("Felolvaso", "Kijátszott lap: %1") : forditas("Felolvaso", "Válasz: %1"),
+                                 {lapnev(utes[k].kartya)}),
+                          teglalap(utes[k])});
     elemek.insert(elemek.end(), sajat.begin(), sajat.end());
     vitt(kJatekos, forditas("Felolvaso", "Vitt lapjaid. "));
     return elemek;

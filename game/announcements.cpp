@@ -27,8 +27,9 @@ void Jatek::Command1_Click(int index) {
     switch (index) {
     case 0:
         jelez({Tortent::TarolasBemondva, kJatekos});
-        platform_.messageBox(TAROLAS_SZOVEG("Jatek", "Bemondtad a Tarolás-t!") "\r" TAROLAS_SZOVEG(
-                                 "Jatek", "A nyeréshez folyamatosan kell ütnöd,") "\r" TAROLAS_SZOVEG("Jatek", "amíg el nem éred a 66 pontot."),
+        platform_.messageBox(TAROLAS_SZOVEG("Jatek", "Bemondtad a Tarolás-t!") "\r"
+                             TAROLAS_SZOVEG("Jatek", "A nyeréshez folyamatosan kell ütnöd,") "\r"
+                             TAROLAS_SZOVEG("Jatek", "amíg el nem éred a 66 pontot."),
                              MsgButtons::Ok, false);
         st.tarolas[kJatekos] = true;
         break;

@@ -48,8 +48,10 @@ std::string eredmenylap(const JatszmaEredmeny& e, std::array<std::int32_t, 2> vi
     t += "\r\r";
     t += TAROLAS_SZOVEG("Jatek", "Számítógép:") "\t\t" TAROLAS_SZOVEG("Jatek", "Játékos:") "\r";
     t += "==============\t==============\r";
-    t += TAROLAS_SZOVEG("Jatek", "Vitt lapokból:") "\t" + to_string(vitt[0]) + "\tVitt lapokból:\t" + to_string(vitt[1]) + "\r";
-    t += TAROLAS_SZOVEG("Jatek", "Bemondásból:") "\t" + to_string(bemondas[0]) + "\tBemondásból:\t" + to_string(bemondas[1]) + "\r";
+    t += TAROLAS_SZOVEG("Jatek", "Vitt lapokból:") "\t" + to_string(vitt[0]) + "\tVitt lapokból:\t" +
+         to_string(vitt[1]) + "\r";
+    t += TAROLAS_SZOVEG("Jatek", "Bemondásból:") "\t" + to_string(bemondas[0]) + "\tBemondásból:\t" +
+         to_string(bemondas[1]) + "\r";
     t += "----------------------------\t----------------------------\r";
     t += TAROLAS_SZOVEG("Jatek", "Összesen:") "\t" + p0 + "\tÖsszesen:\t" + p1 + "\r\r";
     t += e.indok + "\r";
