@@ -113,15 +113,29 @@ std::string jatekSzoveg(const std::string& szoveg) {
 std::string tippMondat(const Tipp& t, bool hiv) {
     const std::string magyar = tippSzoveg(t, hiv);
     if (!fordito_ || magyar.empty()) return magyar;
-    std::string s = forditas("Tipp", "Tipp: ");
-    if (t.csere) s += forditas("Tipp", "cseréld az adut, ");
-    if (t.bemondas != 0) s += t.bemondas == 40 ? forditas("Tipp", "mondj 40-et, ") : forditas("Tipp", "mondj 20-at, ");
+    // Built from the same parts in both languages; when the Hungarian parts do not make the core's
+    // sentence, the core says something these parts do not know, and it is left as it is.
+    std::string hu, en;
+    auto resz = [&](const char* forras) {
+        hu += forras;
+        en += forditott("Tipp", forras);
+    };
+    resz(TAROLAS_SZOVEG("Tipp", "Tipp: "));
+    if (t.csere) resz(TAROLAS_SZOVEG("Tipp", "cseréld az adut, "));
+    if (t.bemondas != 0)
+        resz(t.bemondas == 40 ? TAROLAS_SZOVEG("Tipp", "mondj 40-et, ") : TAROLAS_SZOVEG("Tipp", "mondj 20-at, "));
     const bool elotte = t.csere || t.bemondas != 0;
-    if (t.kesz) return s + (elotte ? forditas("Tipp", "majd Kész.") : forditas("Tipp", "Kész, megvan a 66."));
+    if (t.kesz) {
+        resz(elotte ? TAROLAS_SZOVEG("Tipp", "majd Kész.") : TAROLAS_SZOVEG("Tipp", "Kész, megvan a 66."));
+        return hu == magyar ? en : magyar;
+    }
     //: %1 is a card's name
-    const std::string minta = elotte ? forditas("Tipp", "majd hívd %1.") : hiv ? forditas("Tipp", "hívd %1.")
-                                                                                : forditas("Tipp", "rakd %1.");
-    return s + kitolt(minta, {lapnev(t.lap)});
+    const std::string minta = elotte ? TAROLAS_SZOVEG("Tipp", "majd hívd %1.")
+                              : hiv  ? TAROLAS_SZOVEG("Tipp", "hívd %1.")
+                                     : TAROLAS_SZOVEG("Tipp", "rakd %1.");
+    hu += minta.substr(0, minta.find("%1"));
+    en += kitolt(forditott("Tipp", minta), {lapnev(t.lap)});
+    return magyar.starts_with(hu) ? en : magyar;
 }
 
 }  // namespace tarolas
