@@ -1,6 +1,5 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
+#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,17 +10,19 @@
 #include "access/accessibility.h"
 #include "table/card_images.h"
 #include "table/form1.h"
+#include "table/forditas.h"
+#include "table/language.h"
 
 namespace {
 
-constexpr const char* kHasznalat =
+constexpr const char* kHasznalat = TAROLAS_SZOVEG("main",
     "Használat: tarolas [KAPCSOLÓ]\n"
     "Tarolás: a hatvanhatos család kétszemélyes magyar kártyajátéka, a számítógép ellen.\n"
     "\n"
     "  -h, --help     ez a súgó, majd kilépés\n"
     "  -v, --version  a program változata, majd kilépés\n"
     "\n"
-    "A Qt saját kapcsolóit (-platform, -display, -style és a többi) a Qt kapja meg.\n";
+    "A Qt saját kapcsolóit (-platform, -display, -style és a többi) a Qt kapja meg.\n");
 
 // Qt's options that take a value in the next argument, and those that stand alone.
 constexpr std::string_view kQtErtekes[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
@@ -62,12 +63,15 @@ bool vanKijelzo(std::string_view platform, std::string_view display) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The desktop's language, for --help and the errors too.
+    const QString nyelv = tarolas::nyelvValasztas(QLocale::system().uiLanguages());
+    tarolas::nyelvBeallitas(nyelv);
     // The command line is read before Qt is started: --help and --version need no display.
     std::string_view platform = env("QT_QPA_PLATFORM"), display;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         if (a == "-h" || a == "--help") {
-            std::fputs(kHasznalat, stdout);
+            std::fputs(tarolas::forditott("main", kHasznalat).c_str(), stdout);
             return 0;
         }
         if (a == "-v" || a == "--version") {
@@ -87,14 +91,21 @@ int main(int argc, char** argv) {
             }
         for (const std::string_view o : kQtMagaban) ismert = ismert || qt == o;
         if (!ismert) {
-            std::fprintf(stderr, "tarolas: ismeretlen kapcsoló: '%s'\nA kapcsolók listája: tarolas --help\n", argv[i]);
+            const std::string hiba = tarolas::kitolt(
+                tarolas::forditas("main", "tarolas: ismeretlen kapcsoló: '%1'\nA kapcsolók listája: tarolas --help\n"),
+                {argv[i]});
+            std::fputs(hiba.c_str(), stderr);
             return 2;
         }
     }
     if (!vanKijelzo(platform, display)) {
         const std::string_view d = display.empty() ? env("DISPLAY") : display;
-        if (d.empty()) std::fputs("tarolas: nincs kijelző az ablaknak (sem a DISPLAY, sem a WAYLAND_DISPLAY nincs beállítva)\n", stderr);
-        else std::fprintf(stderr, "tarolas: a(z) '%.*s' kijelző nem nyitható meg\n", static_cast<int>(d.size()), d.data());
+        const std::string hiba =
+            d.empty() ? tarolas::forditas(
+                            "main", "tarolas: nincs kijelző az ablaknak (sem a DISPLAY, sem a WAYLAND_DISPLAY nincs beállítva)\n")
+                      : tarolas::kitolt(tarolas::forditas("main", "tarolas: a(z) '%1' kijelző nem nyitható meg\n"),
+                                        {std::string(d)});
+        std::fputs(hiba.c_str(), stderr);
         return 1;
     }
 
@@ -106,11 +117,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("hu.tarolas.tarolas"));
     QApplication::setWindowIcon(CardImages::programIcon());
 
-    // Qt's own buttons and menus in Hungarian too ("Igen", "Nem").
-    QTranslator qtForditas;
-    if (qtForditas.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtForditas);
+    // Now into the application too: the windows' texts and Qt's own ("Igen", "Nem").
+    tarolas::nyelvBeallitas(nyelv);
 
     Form1 ablak;
     akadalymentesseg(ablak);

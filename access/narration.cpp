@@ -2,6 +2,7 @@
 
 #include "game/cards.h"
 #include "table/score_text.h"
+#include "table/forditas.h"
 
 namespace tarolas {
 
@@ -11,43 +12,55 @@ namespace tarolas {
 // would only bury the ones that matter.
 std::string mondat(const Esemeny& e) {
     const bool gep = e.ki == kGep;
-    const std::string lap = megnevezo(e.lap), masik = megnevezo(e.masik);
+    const std::string lap = lapnev(e.lap), masik = lapnev(e.masik);
     switch (e.mi) {
     case Tortent::Osztas: {
-        std::string t = "Új osztás. Adu: " + lap + ". Kezedben:";
+        std::string kez;
         const char* elvalaszto = " ";
         for (Kartya c : e.kez)
-            if (c != 0) t.append(elvalaszto).append(megnevezo(c)), elvalaszto = ", ";
-        return t + ".";
+            if (c != 0) kez.append(elvalaszto).append(lapnev(c)), elvalaszto = ", ";
+        return kitolt(forditas("Felolvaso", "Új osztás. Adu: %1. Kezedben:%2."), {lap, kez});
     }
     case Tortent::Huzas:
-        return gep ? "" : "Húztál: " + lap + ".";
+        return gep ? "" : kitolt(forditas("Felolvaso", "Húztál: %1."), {lap});
     case Tortent::Hivas:
-        return gep ? "A gép hív: " + lap + "." : "";
+        return gep ? kitolt(forditas("Felolvaso", "A gép hív: %1."), {lap}) : "";
     case Tortent::Valasz:
-        return gep ? "A gép válasza: " + lap + "." : "";
+        return gep ? kitolt(forditas("Felolvaso", "A gép válasza: %1."), {lap}) : "";
     case Tortent::Bemondas:
-        return gep ? "A gép bemondott " + std::string(e.ertek == 40 ? "40-et: " : "20-at: ") + lap + ", " + masik + "."
+        return gep ? kitolt(e.ertek == 40 ? forditas("Felolvaso", "A gép bemondott 40-et: %1, %2.")
+                                          : forditas("Felolvaso", "A gép bemondott 20-at: %1, %2."),
+                            {lap, masik})
                    : "";
     case Tortent::Csere:
-        return gep ? "A gép kicserélte az adut: a " + lap + " az övé." : "Kicserélted az adut: a " + lap + " a tiéd.";
+        return kitolt(gep ? forditas("Felolvaso", "A gép kicserélte az adut: a %1 az övé.")
+                          : forditas("Felolvaso", "Kicserélted az adut: a %1 a tiéd."),
+                      {lap});
     case Tortent::Takaras:
-        return gep ? "A gép betakarta a talont." : "Betakartad a talont.";
+        return gep ? forditas("Felolvaso", "A gép betakarta a talont.")
+                   : forditas("Felolvaso", "Betakartad a talont.");
     case Tortent::TarolasBemondva:
-        return gep ? "A gép bemondta a Tarolást." : "Bemondtad a Tarolást.";
+        return gep ? forditas("Felolvaso", "A gép bemondta a Tarolást.")
+                   : forditas("Felolvaso", "Bemondtad a Tarolást.");
     case Tortent::Utes:
-        return (gep ? "A gép vitte" : "Te vitted") + std::string(" az ütést (") + std::to_string(e.ertek) + " pont).";
+        return kitolt(gep ? forditas("Felolvaso", "A gép vitte az ütést (%1 pont).")
+                          : forditas("Felolvaso", "Te vitted az ütést (%1 pont)."),
+                      {std::to_string(e.ertek)});
     case Tortent::Kesz:
-        return gep ? "A gép elérte a 66 pontot." : "";
+        return gep ? forditas("Felolvaso", "A gép elérte a 66 pontot.") : "";
     case Tortent::JatszmaVege: {
-        const std::string pont = std::to_string(e.ertek) + " pont";
-        const std::string ki = e.ki == kDontetlen ? "Döntetlen, mindkét félnek " + pont
-                               : gep              ? "A gép nyerte a játszmát, " + pont
-                                                  : "Te nyerted a játszmát, " + pont;
+        // One unit is singular in English.
+        const std::string pont = e.ertek == 1 ? forditas("Felolvaso", "1 pont")
+                                              : kitolt(forditas("Felolvaso", "%1 pont"), {std::to_string(e.ertek)});
+        const std::string ki = kitolt(e.ki == kDontetlen ? forditas("Felolvaso", "Döntetlen, mindkét félnek %1")
+                                      : gep              ? forditas("Felolvaso", "A gép nyerte a játszmát, %1")
+                                                         : forditas("Felolvaso", "Te nyerted a játszmát, %1"),
+                                      {pont});
         return ki + ". " + allas(e.egyseg) + ".";
     }
     case Tortent::MeccsVege:
-        return gep ? "A gép nyerte a játékot." : "Megnyerted a játékot.";
+        return gep ? forditas("Felolvaso", "A gép nyerte a játékot.")
+                   : forditas("Felolvaso", "Megnyerted a játékot.");
     }
     return {};
 }

@@ -5,6 +5,7 @@
 #include "game/cards.h"
 #include "table/hit_areas.h"
 #include "table/score_text.h"
+#include "table/forditas.h"
 
 namespace tarolas {
 
@@ -50,11 +51,12 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
             const FestettLap& l = kep.front();
             ++gepLapok;
             gepKez = egyesit(gepKez, l);
-            if (l.kep == FestettLap::Kep::Arc) mutatott.push_back({"Felfordítva: " + megnevezo(gep), teglalap(l)});
+            if (l.kep == FestettLap::Kep::Arc)
+                mutatott.push_back({kitolt(forditas("Felolvaso", "Felfordítva: %1"), {lapnev(gep)}), teglalap(l)});
         }
         if (st.kezek[kJatekos][j] > 0) {
             vesz(1);
-            sajat.push_back({megnevezo(st.kezek[kJatekos][j]), jelolo(g, H, st.kezek[kJatekos], static_cast<int>(j)),
+            sajat.push_back({lapnev(st.kezek[kJatekos][j]), jelolo(g, H, st.kezek[kJatekos], static_cast<int>(j)),
                              static_cast<int>(j)});
         }
     }
@@ -62,27 +64,36 @@ std::vector<AsztalElem> asztalElemei(const GameState& st, const Geometria& g, fl
 
     std::vector<AsztalElem> elemek;
     const bool jatszma = !st.kiadottlapok.empty();
-    auto vitt = [&](int oldal, const char* kie) {
+    auto vitt = [&](int oldal, const std::string& kie) {
         if (!jatszma) return;
         const Targy t = oldal == kGep ? Targy::GepVitt : Targy::JatekosVitt;
-        elemek.push_back({std::string(kie) + hintNelkul(vittSugo(st, oldal)), targyJelolo(st, g, H, t), -1, t});
+        elemek.push_back({kie + hintNelkul(vittSugo(st, oldal)), targyJelolo(st, g, H, t), -1, t});
     };
 
-    vitt(kGep, "A gép vitt lapjai. ");
-    if (gepLapok > 0) elemek.push_back({"A gép kezében " + std::to_string(gepLapok) + " lap", gepKez});
+    vitt(kGep, forditas("Felolvaso", "A gép vitt lapjai. "));
+    if (gepLapok > 0)
+        elemek.push_back({gepLapok == 1 ? forditas("Felolvaso", "A gép kezében 1 lap")
+                                        : kitolt(forditas("Felolvaso", "A gép kezében %1 lap"), {std::to_string(gepLapok)}),
+                          gepKez});
     elemek.insert(elemek.end(), mutatott.begin(), mutatott.end());
     if (!aduLap.empty())
-        elemek.push_back({"Adu: " + megnevezo(aduLap.front().kartya), teglalap(aduLap.front()), -1, Targy::Adu});
+        elemek.push_back({kitolt(forditas("Felolvaso", "Adu: %1"), {lapnev(aduLap.front().kartya)}),
+                          teglalap(aduLap.front()), -1, Targy::Adu});
     Teglalap talonHely{};
     for (const FestettLap& l : talon) talonHely = egyesit(talonHely, l);
     if (!fedo.empty())
-        elemek.push_back({"A talon le van takarva", egyesit(talonHely, fedo.front()), -1, Targy::Talon});
+        elemek.push_back(
+            {forditas("Felolvaso", "A talon le van takarva"), egyesit(talonHely, fedo.front()), -1, Targy::Talon});
     else if (!talon.empty())
-        elemek.push_back({"Talon: " + std::to_string(talon.size()) + " lap", talonHely, -1, Targy::Talon});
+        elemek.push_back({talon.size() == 1 ? forditas("Felolvaso", "Talon: 1 lap")
+                                             : kitolt(forditas("Felolvaso", "Talon: %1 lap"), {std::to_string(talon.size())}),
+                          talonHely, -1, Targy::Talon});
     for (std::size_t k = 0; k < utes.size(); ++k)
-        elemek.push_back({(k == 0 ? "Kijátszott lap: " : "Válasz: ") + megnevezo(utes[k].kartya), teglalap(utes[k])});
+        elemek.push_back({kitolt(k == 0 ? forditas("Felolvaso", "Kijátszott lap: %1") : forditas("Felolvaso", "Válasz: %1"),
+                                 {lapnev(utes[k].kartya)}),
+                          teglalap(utes[k])});
     elemek.insert(elemek.end(), sajat.begin(), sajat.end());
-    vitt(kJatekos, "Vitt lapjaid. ");
+    vitt(kJatekos, forditas("Felolvaso", "Vitt lapjaid. "));
     return elemek;
 }
 
@@ -93,21 +104,24 @@ int valasztottElem(const std::vector<AsztalElem>& elemek, int slot, std::optiona
 }
 
 std::string gombSzoveg(int gomb) {
-    static constexpr const char* szovegek[] = {"Tarolás bemondható: Alt+T", "40 bemondható: Alt+4",
-                                               "20 bemondható: Alt+2", "Kész bemondható: Alt+K"};
-    return gomb >= 0 && gomb < 4 ? szovegek[gomb] : "";
+    static constexpr const char* szovegek[] = {
+        TAROLAS_SZOVEG("Felolvaso", "Tarolás bemondható: Alt+T"), TAROLAS_SZOVEG("Felolvaso", "40 bemondható: Alt+4"),
+        TAROLAS_SZOVEG("Felolvaso", "20 bemondható: Alt+2"), TAROLAS_SZOVEG("Felolvaso", "Kész bemondható: Alt+K")};
+    return gomb >= 0 && gomb < 4 ? forditott("Felolvaso", szovegek[gomb]) : "";
 }
 
 std::string allapotSzoveg(const GameState& st) {
-    if (st.kiadottlapok.empty()) return kInditoSugo + std::string(".");
+    if (st.kiadottlapok.empty()) return inditoSugo() + ".";
     if (st.kezben(kJatekos) + st.kezben(kGep) + static_cast<int>(st.asztal.size()) == 0)
         return {};
     switch (st.asztal.size()) {
-    case 0: return st.soron == kJatekos ? "Te hívsz." : "A gép hív.";
+    case 0: return st.soron == kJatekos ? forditas("Felolvaso", "Te hívsz.") : forditas("Felolvaso", "A gép hív.");
     // Who led holds a card fewer (`soron` turns only after the redraw that shows the lead).
-    case 1: return st.kezben(kGep) < st.kezben(kJatekos) ? "A gép hívott: " + megnevezo(st.asztal[0]) + ". Te következel."
-                                                         : "Hívtál: " + megnevezo(st.asztal[0]) + ". A gép következik.";
-    default: return "Az ütés: " + megnevezo(st.asztal[0]) + ", " + megnevezo(st.asztal[1]) + ".";
+    case 1:
+        return kitolt(st.kezben(kGep) < st.kezben(kJatekos) ? forditas("Felolvaso", "A gép hívott: %1. Te következel.")
+                                                            : forditas("Felolvaso", "Hívtál: %1. A gép következik."),
+                      {lapnev(st.asztal[0])});
+    default: return kitolt(forditas("Felolvaso", "Az ütés: %1, %2."), {lapnev(st.asztal[0]), lapnev(st.asztal[1])});
     }
 }
 

@@ -1,6 +1,7 @@
 #include "table_accessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWindow>
 #include <map>
@@ -116,7 +117,7 @@ public:
         return nullptr;
     }
     QAccessibleInterface* focusChild() const override;
-    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? QStringLiteral("Kezed") : QString(); }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? QCoreApplication::translate("Felolvaso", "Kezed") : QString(); }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         QRect r;
@@ -156,7 +157,7 @@ public:
     }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return QStringLiteral("Kártyaasztal");
+        if (t == QAccessible::Name) return QCoreApplication::translate("Felolvaso", "Kártyaasztal");
         if (t == QAccessible::Description) return leiras_ ? leiras_->allapot() : QString();
         return QAccessibleWidget::text(t);
     }

@@ -1,4 +1,5 @@
 #include "jatek.h"
+#include "szoveg.h"
 
 namespace tarolas {
 
@@ -26,7 +27,9 @@ void Jatek::Command1_Click(int index) {
     switch (index) {
     case 0:
         jelez({Tortent::TarolasBemondva, kJatekos});
-        platform_.messageBox("Bemondtad a Tarolás-t!\rA nyeréshez folyamatosan kell ütnöd,\ramíg el nem éred a 66 pontot.",
+        platform_.messageBox(TAROLAS_SZOVEG("Jatek", "Bemondtad a Tarolás-t!") "\r"
+                             TAROLAS_SZOVEG("Jatek", "A nyeréshez folyamatosan kell ütnöd,") "\r"
+                             TAROLAS_SZOVEG("Jatek", "amíg el nem éred a 66 pontot."),
                              MsgButtons::Ok, false);
         st.tarolas[kJatekos] = true;
         break;
@@ -34,8 +37,9 @@ void Jatek::Command1_Click(int index) {
     case 2: {
         const bool negyven = index == 1;
         platform_.setButtonVisible(negyven ? 2 : 1, false);  // one marriage a lead
-        platform_.messageBox(std::string(negyven ? "Bemondtad a Negyvenet!" : "Bemondtad a Huszat!") +
-                                 "\rA bemondásban szereplő felsőt vagy királyt kell hívnod.",
+        platform_.messageBox(std::string(negyven ? TAROLAS_SZOVEG("Jatek", "Bemondtad a Negyvenet!")
+                                             : TAROLAS_SZOVEG("Jatek", "Bemondtad a Huszat!")) +
+                                 "\r" TAROLAS_SZOVEG("Jatek", "A bemondásban szereplő felsőt vagy királyt kell hívnod."),
                              MsgButtons::Ok, false);
         st.bemondas[kJatekos] = static_cast<std::int16_t>(st.bemondas[kJatekos] + (negyven ? 40 : 20));
         (negyven ? st.negyven : st.husz) = true;

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "jatek.h"
+#include "szoveg.h"
 
 namespace tarolas {
 
@@ -54,8 +55,9 @@ void Jatek::ujjatszma() {
     st.husz = false;
     st.negyven = false;
 
-    static constexpr const char* aduszoveg[] = {"", "Az adu színe: PIROS", "Az adu színe: MAKK",
-                                                "Az adu színe: TÖK", "Az adu színe: ZÖLD"};
+    static constexpr const char* aduszoveg[] = {
+        "", TAROLAS_SZOVEG("Jatek", "Az adu színe: PIROS"), TAROLAS_SZOVEG("Jatek", "Az adu színe: MAKK"),
+        TAROLAS_SZOVEG("Jatek", "Az adu színe: TÖK"), TAROLAS_SZOVEG("Jatek", "Az adu színe: ZÖLD")};
     platform_.setStatusText(1, aduszoveg[st.adu]);
     Esemeny osztas{Tortent::Osztas, kJatekos, st.adulap};
     osztas.kez = st.kezek[kJatekos];

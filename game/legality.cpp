@@ -1,4 +1,5 @@
 #include "jatek.h"
+#include "szoveg.h"
 
 namespace tarolas {
 
@@ -51,11 +52,14 @@ bool Jatek::lephete(int kartya) {
     const Kartya c = st.kezek[kJatekos][kartya];
     const char* miert = nullptr;
     if (!vanszin) {
-        if (vanadu && szinje(c) != st.adu) miert = "Ha nincs a tétnek megfelelő színű lapod,\radut kell raknod.";
+        if (vanadu && szinje(c) != st.adu)
+            miert = TAROLAS_SZOVEG("Jatek", "Ha nincs a tétnek megfelelő színű lapod,") "\r" TAROLAS_SZOVEG(
+                "Jatek", "adut kell raknod.");
     } else if (szinje(c) == tetSzin) {
-        if (vanfelul && rangja(c) >= rangja(st.tet)) miert = "Felül kell ütnöd! Van nagyobb értékű lapod is.";
+        if (vanfelul && rangja(c) >= rangja(st.tet))
+            miert = TAROLAS_SZOVEG("Jatek", "Felül kell ütnöd! Van nagyobb értékű lapod is.");
     } else {
-        miert = "Van a tétnek megfelelő színű lapod, azt kell raknod.";
+        miert = TAROLAS_SZOVEG("Jatek", "Van a tétnek megfelelő színű lapod, azt kell raknod.");
     }
     if (miert == nullptr) return true;
     platform_.messageBox(miert, MsgButtons::Ok, true);

@@ -1,4 +1,5 @@
 #include "jatek.h"
+#include "szoveg.h"
 
 namespace tarolas {
 
@@ -52,7 +53,8 @@ void Jatek::adulapcsere() {
         platform_.ujrarajzol();
         return;
     }
-    platform_.messageBox("Csak adu alsóra tudod a talon alján levő lapot kicserélni.", MsgButtons::Ok, true);
+    platform_.messageBox(TAROLAS_SZOVEG("Jatek", "Csak adu alsóra tudod a talon alján levő lapot kicserélni."),
+                         MsgButtons::Ok, true);
 }
 
 void Jatek::talontakaras() {

@@ -1,6 +1,7 @@
 #include "scoring.h"
 
 #include "jatek.h"
+#include "szoveg.h"
 
 namespace tarolas {
 
@@ -8,21 +9,21 @@ namespace {
 
 // The loser's points grade the win: 1, 2, 3 or 6 units.
 void fokozat(JatszmaEredmeny& e, int vesztesPontja, bool gyoztesTarolt) {
-    if (vesztesPontja >= 33) e = {e.gyoztes, 1, "Összegyűlt a 66 pont"};
-    else if (vesztesPontja > 0) e = {e.gyoztes, 2, "Az ellenfél 'macsban' maradt"};
-    else if (!gyoztesTarolt) e = {e.gyoztes, 3, "Csendes Tarolás"};
-    else e = {e.gyoztes, 6, "Tarolás"};
+    if (vesztesPontja >= 33) e = {e.gyoztes, 1, TAROLAS_SZOVEG("Jatek", "Összegyűlt a 66 pont")};
+    else if (vesztesPontja > 0) e = {e.gyoztes, 2, TAROLAS_SZOVEG("Jatek", "Az ellenfél 'macsban' maradt")};
+    else if (!gyoztesTarolt) e = {e.gyoztes, 3, TAROLAS_SZOVEG("Jatek", "Csendes Tarolás")};
+    else e = {e.gyoztes, 6, TAROLAS_SZOVEG("Jatek", "Tarolás")};
 }
 
 }  // namespace
 
 JatszmaEredmeny jatszmaEredmeny(int p0, int p1, std::array<bool, 2> tarolas, bool takart, int utolsouto) {
-    if (tarolas[kJatekos] && p0 > 0) return {kGep, 6, "Bukott Tarolás"};
-    if (tarolas[kGep] && p1 > 0) return {kJatekos, 6, "Bukott Tarolás"};
+    if (tarolas[kJatekos] && p0 > 0) return {kGep, 6, TAROLAS_SZOVEG("Jatek", "Bukott Tarolás")};
+    if (tarolas[kGep] && p1 > 0) return {kJatekos, 6, TAROLAS_SZOVEG("Jatek", "Bukott Tarolás")};
     const bool egyikSem66 = p0 < 66 && p1 < 66;
-    if (takart && egyikSem66) return {kGep, 1, "Takartál, de nem érted el a 66-ot"};
-    if (!takart && egyikSem66 && p0 != p1) return {utolsouto, 1, "Utolsó ütés"};
-    if (!takart && egyikSem66) return {kDontetlen, 1, "Döntetlen (60-60 pont)"};
+    if (takart && egyikSem66) return {kGep, 1, TAROLAS_SZOVEG("Jatek", "Takartál, de nem érted el a 66-ot")};
+    if (!takart && egyikSem66 && p0 != p1) return {utolsouto, 1, TAROLAS_SZOVEG("Jatek", "Utolsó ütés")};
+    if (!takart && egyikSem66) return {kDontetlen, 1, TAROLAS_SZOVEG("Jatek", "Döntetlen (60-60 pont)")};
 
     JatszmaEredmeny e;
     // Both sides at 66 or more with equal points: the side that ended the deal takes it.
@@ -36,31 +37,35 @@ JatszmaEredmeny jatszmaEredmeny(int p0, int p1, std::array<bool, 2> tarolas, boo
 
 std::string eredmenylap(const JatszmaEredmeny& e, std::array<std::int32_t, 2> vitt,
                         std::array<std::int16_t, 2> bemondas, std::array<std::int16_t, 2> egyseg) {
-    static constexpr const char* eredmenyek[] = {"A számítógép nyerte a játszmát!", "Te nyerted a játszmát!",
-                                                 "Döntetlen az állás!"};
+    static constexpr const char* eredmenyek[] = {TAROLAS_SZOVEG("Jatek", "A számítógép nyerte a játszmát!"),
+                                                 TAROLAS_SZOVEG("Jatek", "Te nyerted a játszmát!"),
+                                                 TAROLAS_SZOVEG("Jatek", "Döntetlen az állás!")};
     using std::to_string;
     const std::string p0 = to_string(bemondas[0] + vitt[0]);
     const std::string p1 = to_string(bemondas[1] + vitt[1]);
     std::string t;
     t += eredmenyek[e.gyoztes];
     t += "\r\r";
-    t += "Számítógép:\t\tJátékos:\r";
+    t += TAROLAS_SZOVEG("Jatek", "Számítógép:") "\t\t" TAROLAS_SZOVEG("Jatek", "Játékos:") "\r";
     t += "==============\t==============\r";
-    t += "Vitt lapokból:\t" + to_string(vitt[0]) + "\tVitt lapokból:\t" + to_string(vitt[1]) + "\r";
-    t += "Bemondásból:\t" + to_string(bemondas[0]) + "\tBemondásból:\t" + to_string(bemondas[1]) + "\r";
+    t += TAROLAS_SZOVEG("Jatek", "Vitt lapokból:") "\t" + to_string(vitt[0]) + "\tVitt lapokból:\t" +
+         to_string(vitt[1]) + "\r";
+    t += TAROLAS_SZOVEG("Jatek", "Bemondásból:") "\t" + to_string(bemondas[0]) + "\tBemondásból:\t" +
+         to_string(bemondas[1]) + "\r";
     t += "----------------------------\t----------------------------\r";
-    t += "Összesen:\t" + p0 + "\tÖsszesen:\t" + p1 + "\r\r";
+    t += TAROLAS_SZOVEG("Jatek", "Összesen:") "\t" + p0 + "\tÖsszesen:\t" + p1 + "\r\r";
     t += e.indok + "\r";
     t += "Értéke: " + to_string(e.egyseg) + " pont\r\r";
-    t += "A játék jelenlegi állása:\r";
+    t += TAROLAS_SZOVEG("Jatek", "A játék jelenlegi állása:") "\r";
     t += "Számítógép:\t" + to_string(egyseg[0]) + " pont\tJátékos:\t\t" + to_string(egyseg[1]) + " pont\r\r";
-    t += "A folytatásához kattints az OK-ra.";
+    t += TAROLAS_SZOVEG("Jatek", "A folytatásához kattints az OK-ra.");
     return t;
 }
 
 std::string jatekVegeKerdes(std::array<std::int16_t, 2> egyseg) {
-    std::string t = egyseg[kGep] >= 7 ? "A számítógép megnyerte a játékot!" : "Megnyerted a játékot!";
-    return t + "\rAkarsz még egyet játszani?";
+    std::string t = egyseg[kGep] >= 7 ? TAROLAS_SZOVEG("Jatek", "A számítógép megnyerte a játékot!")
+                                      : TAROLAS_SZOVEG("Jatek", "Megnyerted a játékot!");
+    return t + "\r" TAROLAS_SZOVEG("Jatek", "Akarsz még egyet játszani?");
 }
 
 void Jatek::vege(int utolsouto) {

@@ -5,7 +5,7 @@ set(TAROLAS_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tarolas)
 
 # Debian wants manual pages and changelogs gzip-compressed, without a time stamp.
 set(TAROLAS_GZ_FILES)
-foreach(pair "tarolas.6;tarolas.6.gz" "changelog;changelog.gz")
+foreach(pair "tarolas.6;tarolas.6.gz" "man/hu/tarolas.6;tarolas.hu.6.gz" "changelog;changelog.gz")
   list(GET pair 0 src)
   list(GET pair 1 gz)
   add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${gz}
@@ -16,6 +16,9 @@ endforeach()
 add_custom_target(tarolas_docs ALL DEPENDS ${TAROLAS_GZ_FILES})
 
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tarolas.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# The manual in Hungarian, where man finds it on a Hungarian desktop.
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tarolas.hu.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/hu/man6
+        RENAME tarolas.6.gz)
 # The README is the page the about box opens, so it stays uncompressed.
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz ${CMAKE_CURRENT_LIST_DIR}/copyright
         ${CMAKE_CURRENT_LIST_DIR}/../README.md DESTINATION ${TAROLAS_DOC_DIR})
@@ -34,11 +37,11 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[Tarolás is the two-player form of the H
 announces marriages of 20 and 40, exchanges the trump card, closes the
 talon and may announce all tricks; the computer plays the other side.
 
-All texts of the game are in Hungarian.]=])
+The game speaks Hungarian or English, following the desktop's language.]=])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Libraries from dpkg-shlibdeps; Qt's Hungarian texts ("Igen", "Nem") are data, so named here.
+# Libraries from dpkg-shlibdeps; Qt's own translations ("Igen", "Nem") are data, so named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 set(CPACK_STRIP_FILES ON)

@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "computer/hint.h"
+#include "forditas.h"
 #include "message_text.h"
 #include "score_text.h"
 #include "table_widget.h"
@@ -34,19 +34,19 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     setWindowTitle(QString::fromUtf8(tarolas::kCim));
     setWindowIcon(CardImages::programIcon());
 
-    fajl = menuBar()->addMenu(QStringLiteral("&Fájl"));
-    ujjatek = fajl->addAction(QStringLiteral("Új játék"));
+    fajl = menuBar()->addMenu(tr("&Fájl"));
+    ujjatek = fajl->addAction(tr("Új játék"));
     ujjatek->setShortcut(Qt::Key_F2);
-    erosellenfel = fajl->addAction(QStringLiteral("Erős ellenfél"));
+    erosellenfel = fajl->addAction(tr("Erős ellenfél"));
     erosellenfel->setCheckable(true);
     // Read at the computer's next decision, so it may change at any moment, pauses included.
     connect(erosellenfel, &QAction::toggled, this, [this](bool on) { jatek_.setErosGep(on); });
     fajl->addSeparator();
-    kilep = fajl->addAction(QStringLiteral("Kilép"));
-    sugo = menuBar()->addMenu(QStringLiteral("&Súgó"));
-    jatekszabaly = sugo->addAction(QStringLiteral("Játékszabály"));
+    kilep = fajl->addAction(tr("Kilép"));
+    sugo = menuBar()->addMenu(tr("&Súgó"));
+    jatekszabaly = sugo->addAction(tr("Játékszabály"));
     jatekszabaly->setShortcut(Qt::Key_F1);
-    tipp = sugo->addAction(QStringLiteral("Tipp"));
+    tipp = sugo->addAction(tr("Tipp"));
     tipp->setShortcut(Qt::Key_H);
     tipp->setEnabled(false);
     ujra = sugo->addAction(tr("Utolsó lépés újra"));
@@ -55,7 +55,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     // keys before it (a window shortcut could overtake a key a screen reader still holds).
     ujra->setShortcutContext(Qt::WidgetShortcut);
     sugo->addSeparator();
-    nevjegy = sugo->addAction(QStringLiteral("Névjegy"));
+    nevjegy = sugo->addAction(tr("Névjegy"));
     connect(ujjatek, &QAction::triggered, this, [this] { ujjatek_Click(); });
     connect(kilep, &QAction::triggered, this, [this] { kilep_Click(); });
     connect(jatekszabaly, &QAction::triggered, this, [this] { jatekszabaly_Click(); });
@@ -83,10 +83,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     connect(Picture3, &TableWidget::mouseUp, this, &Form1::Picture3_MouseUp);
     connect(Picture3, &TableWidget::mouseMove, this, &Form1::Picture3_MouseMove);
 
-    static constexpr const char* feliratok[] = {"Tarolás", "40", "20", "Kész"};
+    // "Tarolás" is the announcement's name in every language; the numbers need no words.
+    static constexpr const char* feliratok[] = {"Tarolás", "40", "20", QT_TR_NOOP("Kész")};
     static constexpr int szelessegek[] = {855, 375, 375, 495};
     for (int i = 3; i >= 0; --i) {
-        Command1[i] = new QPushButton(QString::fromUtf8(feliratok[i]), Picture3);
+        Command1[i] = new QPushButton(i == 3 ? tr(feliratok[i]) : QString::fromUtf8(feliratok[i]), Picture3);
         Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
         Command1[i]->resize(px(szelessegek[i]), px(255));
         Command1[i]->setFocusPolicy(Qt::NoFocus);
@@ -94,7 +95,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
 
-    Label1 = new QLabel(QStringLiteral("20 kártya"), Picture3);
+    Label1 = new QLabel(qs(tarolas::kitolt(tarolas::forditas("Asztal", "%1 kártya"), {"20"})), Picture3);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     QFont f = Label1->font();
@@ -203,7 +204,7 @@ void Form1::tipp_Click() {
     tippElerheto();
     if (!tipp->isEnabled()) return;
     const tarolas::Tipp t = jatek_.tipp();
-    const std::string szoveg = tarolas::tippSzoveg(t, st().asztal.empty());
+    const std::string szoveg = tarolas::tippMondat(t, st().asztal.empty());
     if (szoveg.empty()) return;
     // Enter then plays the card; one taken in exchange will lie where the alsó is now.
     const auto& kez = st().kezek[tarolas::kJatekos];
@@ -247,9 +248,10 @@ tarolas::MsgResult Form1::messageBox(const std::string& text, tarolas::MsgButton
     QMessageBox box(this);
     box.setWindowTitle(QString::fromUtf8(tarolas::kCim));
     // The score sheet's TAB columns become a table; everything else is plain text.
-    const QString tablazat = tarolas::tabTablazat(qs(text), QFontMetricsF(box.font()));
+    const QString szoveg = qs(tarolas::jatekSzoveg(text));
+    const QString tablazat = tarolas::tabTablazat(szoveg, QFontMetricsF(box.font()));
     box.setTextFormat(tablazat.isEmpty() ? Qt::PlainText : Qt::RichText);
-    box.setText(tablazat.isEmpty() ? qs(text).replace(QLatin1Char('\r'), QLatin1Char('\n')) : tablazat);
+    box.setText(tablazat.isEmpty() ? QString(szoveg).replace(QLatin1Char('\r'), QLatin1Char('\n')) : tablazat);
     box.setIcon(informationIcon ? QMessageBox::Information : QMessageBox::NoIcon);
     if (buttons == tarolas::MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -263,7 +265,7 @@ tarolas::MsgResult Form1::messageBox(const std::string& text, tarolas::MsgButton
 }
 
 void Form1::setStatusText(int panel, const std::string& text) {
-    if (panel >= 1 && panel <= 3) panel_[static_cast<std::size_t>(panel - 1)]->setText(qs(text));
+    if (panel >= 1 && panel <= 3) panel_[static_cast<std::size_t>(panel - 1)]->setText(qs(tarolas::jatekSzoveg(text)));
 }
 
 QString Form1::statusText(int panel) const {

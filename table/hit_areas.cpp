@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/cards.h"
+#include "forditas.h"
 
 namespace tarolas {
 
@@ -74,17 +75,17 @@ bool vittTerulet(const Geometria& g, float H, int oldal, int darab, float x, flo
 
 std::string vittSugo(const GameState& st, int oldal) {
     const Lista& vitt = oldal == kGep ? st.gepvittlapok : st.jatekosvittlapok;
-    return "Vitt lapok értéke: " + std::to_string(pontosszeg(vitt)) + "   Bemondás: " +
-           std::to_string(st.bemondas[static_cast<std::size_t>(oldal)]) + " ";
+    return kitolt(forditas("Asztal", "Vitt lapok értéke: %1   Bemondás: %2 "),
+                  {std::to_string(pontosszeg(vitt)), std::to_string(st.bemondas[static_cast<std::size_t>(oldal)])});
 }
 
 std::string sugo(const GameState& st, const Geometria& g, float H, float x, float y) {
     std::string szoveg;
     const KezTalalat kt = kezTalalat(g, H, st.kezek[kJatekos], x, y);
-    if (kt.slot >= 0) szoveg = megnevezo(st.kezek[kJatekos][kt.slot]) + " választása ";
+    if (kt.slot >= 0) szoveg = kitolt(forditas("Asztal", "%1 választása "), {lapnev(st.kezek[kJatekos][kt.slot])});
     if (st.asztal.empty() && !st.takart && st.talonszam > 0) {
-        if (aduTerulet(g, H, x, y)) szoveg = "Talon alján levő lap cseréje adu alsóra ";
-        if (talonTerulet(g, H, st.talonszam, x, y)) szoveg = "A talon letakarása ";
+        if (aduTerulet(g, H, x, y)) szoveg = forditas("Asztal", "Talon alján levő lap cseréje adu alsóra ");
+        if (talonTerulet(g, H, st.talonszam, x, y)) szoveg = forditas("Asztal", "A talon letakarása ");
     }
     const int u0 = static_cast<int>(st.gepvittlapok.size());
     const int u1 = static_cast<int>(st.jatekosvittlapok.size());

@@ -11,6 +11,7 @@
 #include "form1.h"
 #include "hit_areas.h"
 #include "keyboard.h"
+#include "score_text.h"
 #include "table_widget.h"
 
 namespace {
@@ -143,7 +144,7 @@ void Form1::kivalasztasMutatasa() {
 void Form1::frissSugo() {
     // No match on: how to start one.
     if (st().kiadottlapok.empty()) {
-        setStatusText(2, kInditoSugo);
+        setStatusText(2, tarolas::inditoSugo());
         return;
     }
     float x = 0, y = 0;

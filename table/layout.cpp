@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/cards.h"
+#include "forditas.h"
 
 namespace tarolas {
 
@@ -66,7 +67,8 @@ TalonFelirat talonFelirat(const GameState& st, const Geometria& g, float H) {
     const float h = g.lapmagassag;
     // Spans the talon and ends 72 twips above the trump card.
     return {100, H / 2 - h / 2 - 72 - kFeliratMagassag, h + static_cast<float>(2 * st.talonszam),
-            std::to_string(st.talonszam) + " kártya"};
+            st.talonszam == 1 ? forditas("Asztal", "1 kártya")
+                              : kitolt(forditas("Asztal", "%1 kártya"), {std::to_string(st.talonszam)})};
 }
 
 std::array<GombHely, 4> gombsor(const std::array<bool, 4>& lathato, float scaleWidth, float scaleHeight,

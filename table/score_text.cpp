@@ -1,4 +1,5 @@
 #include "score_text.h"
+#include "forditas.h"
 
 #include "game/cards.h"
 
@@ -15,8 +16,11 @@ std::string vitt(const GameState& st, int oldal) {
 }  // namespace
 
 std::string allas(std::array<std::int16_t, 2> egyseg) {
-    return "Állás: gép " + std::to_string(egyseg[kGep]) + " – " + std::to_string(egyseg[kJatekos]) + " te";
+    return kitolt(forditas("Asztal", "Állás: gép %1 – %2 te"),
+                  {std::to_string(egyseg[kGep]), std::to_string(egyseg[kJatekos])});
 }
+
+std::string inditoSugo() { return forditott("Asztal", kInditoSugo); }
 
 std::string allasSzoveg(const GameState& st) { return st.kiadottlapok.empty() ? std::string() : allas(st.egyseg); }
 

@@ -8,11 +8,14 @@
 #include <string>
 
 #include "game/state.h"
+#include "game/szoveg.h"
 
 namespace tarolas {
 
 // The hint panel while no match is on.
-inline constexpr const char* kInditoSugo = "Új játék: F2";
+inline constexpr const char* kInditoSugo = TAROLAS_SZOVEG("Asztal", "Új játék: F2");
+// The same in the player's language.
+std::string inditoSugo();
 
 // The match in game units, computer first: "Állás: gép 3 – 2 te".
 std::string allas(std::array<std::int16_t, 2> egyseg);

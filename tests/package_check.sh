@@ -21,7 +21,7 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 
 for f in usr/games/tarolas usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man6/tarolas.6.gz \
+         usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man6/tarolas.6.gz usr/share/man/hu/man6/tarolas.6.gz \
          usr/share/doc/tarolas/copyright usr/share/doc/tarolas/changelog.gz; do
   [ -f "$root/$f" ] || fail "not in the package: /$f"
 done

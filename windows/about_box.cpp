@@ -96,7 +96,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->installEventFilter(this);
 
-    lblDisclaimer = new QLabel(QStringLiteral("Ingyenes program."), this);
+    lblDisclaimer = new QLabel(tr("Ingyenes program."), this);
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     lblDisclaimer->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblDisclaimer->setPalette(fekete);
@@ -122,7 +122,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QString::fromUtf8(kCim) + QStringLiteral(" névjegye"));
+    setWindowTitle(tr("%1 névjegye").arg(QString::fromUtf8(kCim)));
     lblVersion->setText(QStringLiteral("Version %1.%2.%3")
                             .arg(TAROLAS_VERSION_MAJOR)
                             .arg(TAROLAS_VERSION_MINOR)

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "access/accessibility.h"
+#include "table/forditas.h"
 #include "table/form1.h"
 #include "table/table_widget.h"
 
@@ -29,7 +30,7 @@ struct Ablak : Form1 {
     }
     void katt(int x, int y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(Picture3, b, {}, QPoint(x, y)); }
     MsgResult messageBox(const std::string& szoveg, MsgButtons, bool) override {
-        uzenetek.push_back(szoveg);
+        uzenetek.push_back(jatekSzoveg(szoveg));  // as the player reads it
         return MsgResult::No;
     }
     // A left release that runs `kozben` on every tick of the pauses of the move it starts.

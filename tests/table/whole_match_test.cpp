@@ -1,16 +1,18 @@
 // A whole match from "Új játék" to the match-over question, once with the mouse alone and once
-// with the keyboard alone, on the same random player.
+// with the keyboard alone, on the same random player; the keyboard's once more in English.
 
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <random>
 
 #include "access/narrator.h"
+#include "table/language.h"
 #include "table/score_text.h"
 #include "table_window.h"
 
@@ -24,18 +26,18 @@ struct Bemenet {
     std::function<void(Ablak&)> vegul = {};
 };
 
-void egeszMeccs(const Bemenet& be) {
+void egeszMeccs(const Bemenet& be, const std::string& kerdes = "Akarsz még egyet játszani?") {
     // Spoken notifications leave the window's tree, here sooner than for a listener.
     const int megtartas = std::exchange(Narrator::megtartasMs, 50);
     Ablak f;
     std::mt19937 rng(20240611);
     be.kezd(f);
-    auto vege = [&] { return !f.uzenetek.empty() && f.uzenetek.back().ends_with("Akarsz még egyet játszani?"); };
+    auto vege = [&] { return !f.uzenetek.empty() && f.uzenetek.back().ends_with(kerdes); };
     for (int lepes = 0; !vege() && lepes < 20000; ++lepes) {
         const GameState& st = f.st();
         ASSERT_TRUE(!f.busy() && st.mindenLapMegvan() && st.soron == kJatekos && st.asztal.size() <= 1);
         ASSERT_EQ(f.statusText(3).toStdString(), allasSzoveg(st));
-        ASSERT_NE(f.statusText(2), QString::fromUtf8(Form1::kInditoSugo));
+        ASSERT_NE(f.statusText(2).toStdString(), inditoSugo());
         // "Kész" or a marriage whenever offered, else a card.
         const int g = f.Command1[3]->isVisible() ? 3 : f.Command1[1]->isVisible() ? 1 : f.Command1[2]->isVisible() ? 2 : 0;
         if (g) {
@@ -58,7 +60,7 @@ void egeszMeccs(const Bemenet& be) {
     // Declined: back to idle, nothing dealt, no score.
     EXPECT_TRUE(f.st().soron == 0 && f.st().talonszam == 20 && f.st().mindenLapMegvan() && !f.busy());
     EXPECT_EQ(f.statusText(3), QString());
-    EXPECT_EQ(f.statusText(2), QString::fromUtf8(Form1::kInditoSugo));
+    EXPECT_EQ(f.statusText(2).toStdString(), inditoSugo());
     if (be.vegul) be.vegul(f);
 }
 
@@ -85,8 +87,8 @@ void billentyu(Qt::Key k, Qt::KeyboardModifiers m = {}) {
     QTest::keyClick(hova, k, m);
 }
 
-TEST(WholeMatch, PlayedWithTheKeyboardAloneUntilTheMatchOverQuestion) {
-    egeszMeccs({[](Ablak& f) {
+Bemenet billentyuzettel() {
+    return {[](Ablak& f) {
                     f.activateWindow();
                     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
                     billentyu(Qt::Key_F2);
@@ -114,7 +116,35 @@ TEST(WholeMatch, PlayedWithTheKeyboardAloneUntilTheMatchOverQuestion) {
                 [](Ablak& f) {
                     billentyu(Qt::Key_Q, Qt::ControlModifier);
                     EXPECT_TRUE(QTest::qWaitFor([&] { return !f.isVisible(); }));
-                }});
+                }};
+}
+
+TEST(WholeMatch, PlayedWithTheKeyboardAloneUntilTheMatchOverQuestion) { egeszMeccs(billentyuzettel()); }
+
+// Run by ctest with LANGUAGE=en: the language the desktop asks for, and the texts it brings.
+TEST(WholeMatchEnglish, PlayedWithTheKeyboardAloneReadingEnglish) {
+    const QString nyelv = nyelvValasztas(QLocale::system().uiLanguages());
+    if (nyelv != QLatin1String("en")) GTEST_SKIP() << "needs an English desktop (LANGUAGE=en)";
+    nyelvBeallitas(nyelv);
+    Bemenet be = billentyuzettel();
+    be.vegul = [vegul = be.vegul](Ablak& f) {
+        EXPECT_EQ(f.fajl->title(), QStringLiteral("&File"));
+        EXPECT_EQ(f.Command1[3]->text(), QStringLiteral("Done"));
+        EXPECT_EQ(f.statusText(2), QStringLiteral("New game: F2"));
+        // The score sheets, in English throughout, their numbers in place.
+        int lapok = 0;
+        for (const std::string& u : f.uzenetek)
+            if (u.find("Score of the match:\r") != std::string::npos) {
+                ++lapok;
+                EXPECT_NE(u.find("\rComputer:\t\tPlayer:\r"), std::string::npos) << u;
+                EXPECT_NE(u.find("\rClick OK to continue."), std::string::npos) << u;
+                EXPECT_EQ(u.find("pont"), std::string::npos) << u;
+            }
+        EXPECT_GT(lapok, 0);
+        vegul(f);
+    };
+    egeszMeccs(be, "Do you want to play another match?");
+    nyelvBeallitas(QString());
 }
 
 }  // namespace
