@@ -8,10 +8,24 @@ namespace tarolas {
 namespace {
 std::string vitt(const GameState& st, int oldal) {
     const Lista& lapok = oldal == kGep ? st.gepvittlapok : st.jatekosvittlapok;
-    std::string t = (oldal == kGep ? "A gép vitt lapjai: " : "Vitt lapjaid: ") + std::to_string(pontosszeg(lapok)) + " pont";
+    const std::string pont = std::to_string(pontosszeg(lapok));
     const int bemondas = st.bemondas[static_cast<std::size_t>(oldal)];
-    if (bemondas > 0) t += ", bemondás " + std::to_string(bemondas);
-    return t + ". ";
+    if (bemondas > 0)
+        return kitolt(oldal == kGep ? forditas("Attekintes", "A gép vitt lapjai: %1 pont, bemondás %2. ")
+                                    : forditas("Attekintes", "Vitt lapjaid: %1 pont, bemondás %2. "),
+                      {pont, std::to_string(bemondas)});
+    return kitolt(oldal == kGep ? forditas("Attekintes", "A gép vitt lapjai: %1 pont. ")
+                                : forditas("Attekintes", "Vitt lapjaid: %1 pont. "),
+                  {pont});
+}
+
+// The trump suit alone, once the trump card is gone from sight.
+std::string aduSzin(int adu, bool takart) {
+    static constexpr const char* szinek[] = {
+        "", TAROLAS_SZOVEG("Attekintes", "Adu: Piros."), TAROLAS_SZOVEG("Attekintes", "Adu: Makk."),
+        TAROLAS_SZOVEG("Attekintes", "Adu: Tök."), TAROLAS_SZOVEG("Attekintes", "Adu: Zöld.")};
+    return forditott("Attekintes", szinek[adu]) +
+           (takart ? forditas("Attekintes", " A talon le van takarva. ") : forditas("Attekintes", " A talon elfogyott. "));
 }
 }  // namespace
 
@@ -25,24 +39,28 @@ std::string inditoSugo() { return forditott("Asztal", kInditoSugo); }
 std::string allasSzoveg(const GameState& st) { return st.kiadottlapok.empty() ? std::string() : allas(st.egyseg); }
 
 std::string attekintes(const GameState& st) {
-    if (st.kiadottlapok.empty()) return kInditoSugo + std::string(".");
+    if (st.kiadottlapok.empty()) return inditoSugo() + ".";
     const std::string allasMondat = allas(st.egyseg) + ".";
     if (st.kezben(kJatekos) + st.kezben(kGep) + static_cast<int>(st.asztal.size()) == 0) return allasMondat;
 
-    static constexpr const char* szinek[] = {"", "Piros", "Makk", "Tök", "Zöld"};
-    std::string t = "Adu: ";
+    std::string t;
     // The trump card lies face up until the talon is closed or drawn to the end.
     if (st.adulap != 0 && !st.takart)
-        t += megnevezo(st.adulap) + ". Talon: " + std::to_string(st.talonszam) + " lap. ";
+        t = kitolt(forditas("Attekintes", "Adu: %1. Talon: %2 lap. "), {lapnev(st.adulap), std::to_string(st.talonszam)});
     else if (st.adu >= 1 && st.adu <= 4)
-        t += szinek[st.adu] + std::string(st.takart ? ". A talon le van takarva. " : ". A talon elfogyott. ");
+        t = aduSzin(st.adu, st.takart);
     // Who led holds a card fewer (`soron` turns only after the redraw that shows the lead).
     const bool gepHivott = st.kezben(kGep) < st.kezben(kJatekos);
-    if (st.asztal.size() == 1) t += (gepHivott ? "A gép hívott: " : "Hívtál: ") + megnevezo(st.asztal[0]) + ". ";
-    else if (st.asztal.size() == 2) t += "Az ütés: " + megnevezo(st.asztal[0]) + ", " + megnevezo(st.asztal[1]) + ". ";
+    if (st.asztal.size() == 1)
+        t += kitolt(gepHivott ? forditas("Attekintes", "A gép hívott: %1. ") : forditas("Attekintes", "Hívtál: %1. "),
+                    {lapnev(st.asztal[0])});
+    else if (st.asztal.size() == 2)
+        t += kitolt(forditas("Attekintes", "Az ütés: %1, %2. "), {lapnev(st.asztal[0]), lapnev(st.asztal[1])});
     t += vitt(st, kJatekos) + vitt(st, kGep) + allasMondat;
-    if (st.asztal.empty()) t += st.soron == kJatekos ? " Te hívsz." : " A gép hív.";
-    else if (st.asztal.size() == 1) t += gepHivott ? " Te következel." : " A gép következik.";
+    if (st.asztal.empty())
+        t += st.soron == kJatekos ? forditas("Attekintes", " Te hívsz.") : forditas("Attekintes", " A gép hív.");
+    else if (st.asztal.size() == 1)
+        t += gepHivott ? forditas("Attekintes", " Te következel.") : forditas("Attekintes", " A gép következik.");
     return t;
 }
 

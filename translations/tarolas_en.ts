@@ -37,6 +37,81 @@
     </message>
 </context>
 <context>
+    <name>Attekintes</name>
+    <message>
+        <source>A gép vitt lapjai: %1 pont, bemondás %2. </source>
+        <translation>The computer&apos;s tricks: %1 points, marriages %2. </translation>
+    </message>
+    <message>
+        <source>Vitt lapjaid: %1 pont, bemondás %2. </source>
+        <translation>Your tricks: %1 points, marriages %2. </translation>
+    </message>
+    <message>
+        <source>A gép vitt lapjai: %1 pont. </source>
+        <translation>The computer&apos;s tricks: %1 points. </translation>
+    </message>
+    <message>
+        <source>Vitt lapjaid: %1 pont. </source>
+        <translation>Your tricks: %1 points. </translation>
+    </message>
+    <message>
+        <source>Adu: Piros.</source>
+        <translation>Trumps: Hearts.</translation>
+    </message>
+    <message>
+        <source>Adu: Makk.</source>
+        <translation>Trumps: Acorns.</translation>
+    </message>
+    <message>
+        <source>Adu: Tök.</source>
+        <translation>Trumps: Bells.</translation>
+    </message>
+    <message>
+        <source>Adu: Zöld.</source>
+        <translation>Trumps: Leaves.</translation>
+    </message>
+    <message>
+        <source> A talon le van takarva. </source>
+        <translation> The talon is closed. </translation>
+    </message>
+    <message>
+        <source> A talon elfogyott. </source>
+        <translation> The talon is used up. </translation>
+    </message>
+    <message>
+        <source>Adu: %1. Talon: %2 lap. </source>
+        <translation>Trump card: %1. Talon: %2 cards. </translation>
+    </message>
+    <message>
+        <source>A gép hívott: %1. </source>
+        <translation>The computer led the %1. </translation>
+    </message>
+    <message>
+        <source>Hívtál: %1. </source>
+        <translation>You led the %1. </translation>
+    </message>
+    <message>
+        <source>Az ütés: %1, %2. </source>
+        <translation>The trick: %1, %2. </translation>
+    </message>
+    <message>
+        <source> Te hívsz.</source>
+        <translation> Your lead.</translation>
+    </message>
+    <message>
+        <source> A gép hív.</source>
+        <translation> The computer&apos;s lead.</translation>
+    </message>
+    <message>
+        <source> Te következel.</source>
+        <translation> Your turn.</translation>
+    </message>
+    <message>
+        <source> A gép következik.</source>
+        <translation> The computer&apos;s turn.</translation>
+    </message>
+</context>
+<context>
     <name>Felolvaso</name>
     <message>
         <source>Új osztás. Adu: %1. Kezedben:%2.</source>
@@ -252,6 +327,10 @@
     <message>
         <source>Kész</source>
         <translation>Done</translation>
+    </message>
+    <message>
+        <source>Utolsó lépés újra</source>
+        <translation>Last move again</translation>
     </message>
 </context>
 <context>
