@@ -11,7 +11,7 @@
 void akadalymentesseg(Form1& ablak) {
     AsztalLeiras* asztal = asztalAkadalymentes(ablak);
     auto* narrator = new Narrator(&ablak, tarolas::mondat);
-    ablak.jatek().setFigyelo([asztal, narrator](const tarolas::Esemeny& e) {
+    ablak.jatek().figyelotAd([asztal, narrator](const tarolas::Esemeny& e) {
         asztal->esemeny(e);
         narrator->esemeny(e);
     });

@@ -54,13 +54,17 @@ void Jatek::ujjatszma() {
     st.husz = false;
     st.negyven = false;
 
-    static constexpr const char* aduszoveg[] = {"", "Az adu színe: PIROS", "Az adu színe: MAKK",
-                                                "Az adu színe: TÖK", "Az adu színe: ZÖLD"};
-    platform_.setStatusText(1, aduszoveg[st.adu]);
+    platform_.setStatusText(1, aduSzoveg(st.adu));
     Esemeny osztas{Tortent::Osztas, kJatekos, st.adulap};
     osztas.kez = st.kezek[kJatekos];
     jelez(osztas);
     platform_.ujrarajzol();
+}
+
+const char* aduSzoveg(int adu) {
+    static constexpr const char* aduszoveg[] = {"", "Az adu színe: PIROS", "Az adu színe: MAKK",
+                                                "Az adu színe: TÖK", "Az adu színe: ZÖLD"};
+    return adu >= 1 && adu <= 4 ? aduszoveg[adu] : "";
 }
 
 Kartya Jatek::lapgeneralo() {

@@ -126,6 +126,12 @@ void Form1::Form_Load() {
     if (!busy()) jatekban([this] { jatek_.Form_Load(); });
 }
 
+void Form1::folytatva() {
+    setStatusText(1, tarolas::aduSzoveg(st().adu));
+    ujrarajzol();
+    tippElerheto();
+}
+
 void Form1::jatekban(const std::function<void()>& eljaras) {
     ++busy_;
     tippElerheto();
@@ -133,6 +139,7 @@ void Form1::jatekban(const std::function<void()>& eljaras) {
     if (--busy_ == 0) {
         allapotKozles();
         frissSugo();
+        emit jatekVar();
         halasztottak();
     }
 }
