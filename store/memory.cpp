@@ -99,7 +99,7 @@ void Emlekezet::beallitasok() {
     if (s.value(QStringLiteral("ablak/maximalt"), false).toBool()) ablak_.setWindowState(Qt::WindowMaximized);
 }
 
-void Emlekezet::mond(const QString& szoveg) { ablak_.StatusBar1->showMessage(szoveg, 15000); }
+void Emlekezet::mond(const QString& szoveg) { ablak_.StatusBar1->showMessage(szoveg, 20000); }
 
 tarolas::Rekord Emlekezet::rekord() {
     QString hiba;

@@ -13,6 +13,14 @@ namespace {
 constexpr const char* kMeccs = "match.json";
 constexpr const char* kRekord = "record.json";
 constexpr std::size_t kEmlekszik = 32;  // matches remembered as added, against a crash in between
+
+// A copy killed while it saved leaves the half-written file beside the whole one; the caller holds
+// the lock that the file is written under.
+void maradekok(const QString& konyvtar, const char* nev) {
+    QDir d(konyvtar);
+    for (const QString& f : d.entryList({QLatin1String(nev) + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
+        d.remove(f);
+}
 }  // namespace
 
 QString Tarolo::alapKonyvtar() {
@@ -29,6 +37,7 @@ Tarolo::Tarolo(const QString& konyvtar) : konyvtar_(konyvtar) {
     if (zar_file_->tryLock(0)) zar_ = Zar::Sajat;
     else zar_ = zar_file_->error() == QLockFile::LockFailedError ? Zar::Masik : Zar::Nincs;
     if (zar_ == Zar::Nincs) mentesHibas_ = true;
+    if (zar_ == Zar::Sajat) maradekok(konyvtar_, kMeccs);
 }
 
 Tarolo::~Tarolo() = default;
@@ -100,6 +109,7 @@ Rekord Tarolo::rekord(QString& hiba) {
 bool Tarolo::hozzaad(const Lezart& m) {
     QLockFile zar(utvonal("record.lock"));
     if (!zar.tryLock(2000)) return mentesHibas_ = true, false;
+    maradekok(konyvtar_, kRekord);
     QString hiba;
     std::optional<RekordFajl> r = rekordFajl(hiba);
     // An unreadable record was moved aside: the match starts a new one beside it.
