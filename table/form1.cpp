@@ -70,6 +70,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     StatusBar1->addWidget(panel_[1], 1);
     // The match score, at the right end; empty while no match is on.
     StatusBar1->addPermanentWidget(panel_[2], 0);
+    // A message shown for a while takes the place of the first two panels, rather than lying over them.
+    connect(StatusBar1, &QStatusBar::messageChanged, this, [this](const QString& uzenet) {
+        panel_[0]->setVisible(uzenet.isEmpty());
+        panel_[1]->setVisible(uzenet.isEmpty());
+    });
 
     Picture3 = new TableWidget(this);
     setCentralWidget(Picture3);
