@@ -112,10 +112,10 @@ void Emlekezet::mentes() {
     if (ablak_.busy()) return;
     const tarolas::GameState& st = ablak_.st();
     if (st.kiadottlapok.empty() || st.soron != tarolas::kJatekos) {
-        tarolo_->meccsTorles();
+        tarolo_->meccsTorlesHatterben();
     } else {
         const tarolas::Pillanatkep kep = ablak_.jatek().pillanatkep();
-        if (tarolas::ertelmes(kep)) tarolo_->meccsMentes({kep, szamlalo_});
+        if (tarolas::ertelmes(kep)) tarolo_->meccsMentesHatterben({kep, szamlalo_});
     }
     if (const QString h = tarolo_->mentesiHiba(); !h.isEmpty()) mond(h);
 }
@@ -125,7 +125,7 @@ void Emlekezet::esemeny(const tarolas::Esemeny& e) {
     if (const std::optional<tarolas::Lezart> lezart = szamlalo_.esemeny(e, ablak_.jatek().erosGep(), uj))
         tarolo_->hozzaad(*lezart);
     // A finished match leaves nothing to resume, even if the game ends before the next question.
-    if (e.mi == tarolas::Tortent::MeccsVege) tarolo_->meccsTorles();
+    if (e.mi == tarolas::Tortent::MeccsVege) tarolo_->meccsTorlesHatterben();
 }
 
 void Emlekezet::kilepes() {
@@ -133,6 +133,7 @@ void Emlekezet::kilepes() {
     s.setValue(QStringLiteral("ablak/hely"), ablak_.normalGeometry());
     s.setValue(QStringLiteral("ablak/maximalt"), ablak_.isMaximized());
     mentes();
+    tarolo_->bevar();
     // A copy that cannot keep its match counts it as left, so the record still has its deals.
     if (tarolo_->zar() == tarolas::Tarolo::Zar::Masik && szamlalo_.meccsben)
         tarolo_->hozzaad({tarolas::Lezart::Felbehagyott, ablak_.jatek().erosGep(), szamlalo_.leosztasok, szamlalo_.azonosito});

@@ -36,6 +36,7 @@ Tarolo::Tarolo(const QString& konyvtar) : konyvtar_(konyvtar) {
     zar_file_->setStaleLockTime(0);
     if (zar_file_->tryLock(0)) zar_ = Zar::Sajat;
     else zar_ = zar_file_->error() == QLockFile::LockFailedError ? Zar::Masik : Zar::Nincs;
+    sor_.setMaxThreadCount(1);
     if (zar_ == Zar::Nincs) mentesHibas_ = true;
     if (zar_ == Zar::Sajat) maradekok(konyvtar_, kMeccs);
 }
@@ -55,7 +56,7 @@ QString Tarolo::mentesiHiba() {
 bool Tarolo::ir(const QString& nev, const QByteArray& szoveg) {
     QSaveFile f(nev);
     const bool jo = f.open(QIODevice::WriteOnly) && f.write(szoveg) == szoveg.size() && f.commit();
-    mentesHibas_ = mentesHibas_ || !jo;
+    if (!jo) mentesHibas_ = true;
     return jo;
 }
 
@@ -85,6 +86,16 @@ bool Tarolo::meccsMentes(const Mentes& m) {
     return ir(utvonal(kMeccs), meccsSzoveg(m));
 }
 
+void Tarolo::meccsMentesHatterben(const Mentes& m) {
+    if (zar_ != Zar::Sajat || !meccsIrhato_) return;
+    sor_.start([this, nev = utvonal(kMeccs), szoveg = meccsSzoveg(m)] { ir(nev, szoveg); });
+}
+
+void Tarolo::meccsTorlesHatterben() {
+    if (zar_ != Zar::Sajat || !meccsIrhato_) return;
+    sor_.start([nev = utvonal(kMeccs)] { QFile::remove(nev); });
+}
+
 bool Tarolo::meccsTorles() {
     if (zar_ != Zar::Sajat || !meccsIrhato_) return false;
     QFile f(utvonal(kMeccs));
@@ -108,7 +119,10 @@ Rekord Tarolo::rekord(QString& hiba) {
 
 bool Tarolo::hozzaad(const Lezart& m) {
     QLockFile zar(utvonal("record.lock"));
-    if (!zar.tryLock(2000)) return mentesHibas_ = true, false;
+    if (!zar.tryLock(2000)) {
+        mentesHibas_ = true;
+        return false;
+    }
     maradekok(konyvtar_, kRekord);
     QString hiba;
     std::optional<RekordFajl> r = rekordFajl(hiba);
@@ -123,7 +137,10 @@ bool Tarolo::hozzaad(const Lezart& m) {
 
 bool Tarolo::nullazas() {
     QLockFile zar(utvonal("record.lock"));
-    if (!zar.tryLock(2000)) return mentesHibas_ = true, false;
+    if (!zar.tryLock(2000)) {
+        mentesHibas_ = true;
+        return false;
+    }
     QString hiba;
     std::optional<RekordFajl> r = rekordFajl(hiba);
     RekordFajl uj;

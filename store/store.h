@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QLockFile>
 #include <QString>
+#include <QThreadPool>
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -40,6 +42,11 @@ public:
     // Written whole or not at all; false when it could not be (the old one stays).
     bool meccsMentes(const Mentes& m);
     bool meccsTorles();
+    // The same two as the window uses them: the text is made now, the disk is waited for on a
+    // thread of their own, one after the other in the order asked. `bevar` waits for them all.
+    void meccsMentesHatterben(const Mentes& m);
+    void meccsTorlesHatterben();
+    void bevar() { sor_.waitForDone(); }
 
     // The record as the file has it; an unreadable file is moved aside and `hiba` says so.
     Rekord rekord(QString& hiba);
@@ -62,8 +69,9 @@ private:
     std::unique_ptr<QLockFile> zar_file_;
     Zar zar_ = Zar::Nincs;
     bool meccsIrhato_ = true;  // false once a bad match file could not be moved aside
-    bool mentesHibas_ = false;
+    std::atomic<bool> mentesHibas_ = false;
     bool mentesHibaMondva_ = false;
+    QThreadPool sor_;  // last, so it has finished before anything it uses goes
 };
 
 }  // namespace tarolas

@@ -63,6 +63,7 @@ TEST(Memory, TheMatchComesBackOnceAndTheRecordCountsItsEnd) {
     auto vege = [&] { return !c.uzenetek.empty() && c.uzenetek.back().ends_with("Akarsz még egyet játszani?"); };
     for (int i = 0; i < 5000 && !vege(); ++i) lep(c);
     ASSERT_TRUE(vege());
+    e->tarolo().bevar();
     EXPECT_FALSE(QFile::exists(d.filePath("match.json")));  // a finished match leaves nothing to resume
     const Rekord r = e->rekord();
     // The second copy's match was never closed here; the one left and the one played are the strong one's.
