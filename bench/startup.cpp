@@ -39,6 +39,9 @@ int main(int argc, char** argv) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mappa + QStringLiteral("/config"));
         emlekezet(ablak, mappa);
     }
+    // With TAROLAS_STARTUP_OSZT a new match is dealt before the first paint: the same cards to
+    // draw as a match taken up, without the file.
+    if (qEnvironmentVariableIsSet("TAROLAS_STARTUP_OSZT")) ablak.ujjatek_Click();
     ElsoFestes figyelo;
     ablak.Picture3->installEventFilter(&figyelo);
     ablak.show();
