@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "access/narration.h"
 #include "access/narrator.h"
@@ -20,6 +21,10 @@ void akadalymentesseg(Form1& ablak) {
     narrator->gombok(lathato);
     QObject::connect(&ablak, &Form1::gombokValtoztak, narrator, &Narrator::gombok);
     QObject::connect(&ablak, &Form1::tippAdva, narrator, &Narrator::mond);
+    // A message the status bar shows for a while (a match taken up, a file that could not be read).
+    QObject::connect(ablak.StatusBar1, &QStatusBar::messageChanged, narrator, [narrator](const QString& uzenet) {
+        if (!uzenet.isEmpty()) narrator->mond(uzenet);
+    });
     QObject::connect(ablak.Picture3, &TableWidget::fokuszKapott, asztal, [asztal, narrator](bool vissza) {
         asztal->fokuszJelzes();
         // Where the play stands now, never the last thing that happened. With nothing selected the

@@ -39,7 +39,7 @@ Emlekezet::Emlekezet(Form1& ablak, const QString& konyvtar)
     QStringList uzenetek;
     QString hiba;
     if (tarolo_->zar() == tarolas::Tarolo::Zar::Masik) {
-        uzenetek << tr("A Tarolás már fut egy másik ablakban: ez nem folytatja és nem menti a félbehagyott játékot.");
+        uzenetek << tr("A Tarolás már fut: ez az ablak nem folytatja és nem menti a félbehagyott játékot.");
     } else if (std::optional<tarolas::Mentes> m = tarolo_->meccs(hiba)) {
         ablak_.jatek().folytat(m->kep);
         szamlalo_ = m->szamlalo;

@@ -21,6 +21,12 @@ void maradekok(const QString& konyvtar, const char* nev) {
     for (const QString& f : d.entryList({QLatin1String(nev) + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
         d.remove(f);
 }
+// A path as the player knows it: the home folder as "~".
+QString megjelenit(const QString& ut) {
+    const QString haz = QDir::homePath();
+    const QString t = ut.startsWith(haz + QLatin1Char('/')) ? QStringLiteral("~") + ut.mid(haz.size()) : ut;
+    return QDir::toNativeSeparators(t);
+}
 }  // namespace
 
 QString Tarolo::alapKonyvtar() {
@@ -48,9 +54,8 @@ QString Tarolo::utvonal(const char* nev) const { return konyvtar_ + QLatin1Char(
 QString Tarolo::mentesiHiba() {
     if (!mentesHibas_ || mentesHibaMondva_) return {};
     mentesHibaMondva_ = true;
-    return tr("A játék nem tud menteni ide: %1. Játszhatsz tovább, de a félbehagyott játék és a statisztika "
-              "nem marad meg.")
-        .arg(QDir::toNativeSeparators(konyvtar_));
+    return tr("A játék nem menthető ide: %1")
+        .arg(megjelenit(konyvtar_));
 }
 
 bool Tarolo::ir(const QString& nev, const QByteArray& szoveg) {
@@ -66,9 +71,9 @@ QString Tarolo::felretesz(const QString& nev, const QString& mi) {
     if (!QFile::rename(nev, hova)) {
         // Not moved: it stays where it is, and is not written over either.
         if (nev.endsWith(QLatin1String(kMeccs))) meccsIrhato_ = false;
-        return tr("%1 nem olvasható (%2), és félre sem tehető; érintetlen marad.").arg(mi, QDir::toNativeSeparators(nev));
+        return tr("%1 nem olvasható (%2), és félre sem tehető; érintetlen marad.").arg(mi, megjelenit(nev));
     }
-    return tr("%1 nem olvasható, félretéve: %2").arg(mi, QDir::toNativeSeparators(hova));
+    return tr("%1 nem olvasható, félretéve: %2").arg(mi, megjelenit(hova));
 }
 
 std::optional<Mentes> Tarolo::meccs(QString& hiba) {

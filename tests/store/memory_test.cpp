@@ -45,7 +45,7 @@ TEST(Memory, TheMatchComesBackOnceAndTheRecordCountsItsEnd) {
         mentett = a.st();
         // A second copy meanwhile starts idle, says why, and writes nothing.
         Ablak b;
-        EXPECT_TRUE(emlekezet(b, d.path())->inditasiUzenet().contains("másik ablakban"));
+        EXPECT_TRUE(emlekezet(b, d.path())->inditasiUzenet().contains("már fut"));
         EXPECT_TRUE(b.st().kiadottlapok.empty());
         b.ujjatek->trigger();
         lep(b);

@@ -46,7 +46,7 @@ void majom(int lepesek, bool irhatatlan) {
         ASSERT_TRUE(fal.open(QIODevice::WriteOnly));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ide.filePath("fajl/config"));
         const Emlekezet* e = emlekezet(f, ide.filePath("fajl/tarolas"));
-        EXPECT_TRUE(e->inditasiUzenet().contains("nem tud menteni")) << e->inditasiUzenet().toStdString();
+        EXPECT_TRUE(e->inditasiUzenet().contains("nem menthető")) << e->inditasiUzenet().toStdString();
     }
     f.Timer1->setInterval(1);
     f.show();
