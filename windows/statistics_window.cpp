@@ -59,20 +59,22 @@ Statisztika::Statisztika(QWidget* owner, const tarolas::Rekord& rekord, std::fun
     setObjectName(QStringLiteral("Statisztika"));
     setWindowTitle(tr("Statisztika"));
 
-    tablazat = new QTableWidget(static_cast<int>(std::size(kSorok)), 2, this);
+    // The count's name is a cell of its own, so a screen reader reading a row reads it too; each
+    // number carries its column's name for the same reason.
+    tablazat = new QTableWidget(static_cast<int>(std::size(kSorok)), 3, this);
     tablazat->setObjectName(QStringLiteral("tablazat"));
     tablazat->setAccessibleName(tr("Statisztika"));
-    tablazat->setHorizontalHeaderLabels({tr("Számítógép"), tr("Erős ellenfél")});
-    QStringList sorok;
-    for (const Sor& s : kSorok) sorok << tr(s.nev);
-    tablazat->setVerticalHeaderLabels(sorok);
+    tablazat->setHorizontalHeaderLabels({tr("Eredmény"), tr("Számítógép"), tr("Erős ellenfél")});
+    tablazat->verticalHeader()->hide();
     tablazat->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tablazat->setSelectionMode(QAbstractItemView::SingleSelection);
     tablazat->setTabKeyNavigation(false);
-    tablazat->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tablazat->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tablazat->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    tablazat->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     tablazat->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     kitolt(rekord);
-    tablazat->setCurrentCell(0, 0);
+    tablazat->setCurrentCell(0, 1);
 
     nullazas = new QPushButton(tr("&Nullázás"), this);
     bezar = new QPushButton(tr("&Bezár"), this);
@@ -91,17 +93,21 @@ Statisztika::Statisztika(QWidget* owner, const tarolas::Rekord& rekord, std::fun
     // Every row in view at once, where the screen allows.
     const int magas = tablazat->horizontalHeader()->sizeHint().height() + tablazat->verticalHeader()->length() + 4;
     tablazat->setMinimumHeight(std::min(magas, 560));
-    resize(tablazat->verticalHeader()->sizeHint().width() + 2 * 140 + 40, sizeHint().height());
+    resize(tablazat->horizontalHeader()->sectionSize(0) + 2 * 130 + 40, sizeHint().height());
     tablazat->setFocus();
 }
 
 void Statisztika::kitolt(const tarolas::Rekord& rekord) {
-    for (int s = 0; s < tablazat->rowCount(); ++s)
+    for (int s = 0; s < tablazat->rowCount(); ++s) {
+        tablazat->setItem(s, 0, new QTableWidgetItem(tr(kSorok[s].nev)));
         for (int o = 0; o < 2; ++o) {
             auto* cella = new QTableWidgetItem(kSorok[s].ertek(rekord[static_cast<std::size_t>(o)]));
             cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            tablazat->setItem(s, o, cella);
+            cella->setData(Qt::AccessibleTextRole,
+                           tablazat->horizontalHeaderItem(o + 1)->text() + QStringLiteral(": ") + cella->text());
+            tablazat->setItem(s, o + 1, cella);
         }
+    }
 }
 
 void Statisztika::nullazasClick() {
