@@ -83,7 +83,15 @@ Emlekezet::Emlekezet(Form1& ablak, const QString& konyvtar)
     }
 }
 
-Emlekezet::~Emlekezet() = default;
+Emlekezet::~Emlekezet() {
+    // The signal goes back to ending the program once no window is there to close.
+    if (jelzesCsatorna[0] >= 0 && findChild<QSocketNotifier*>()) {
+        std::signal(SIGTERM, SIG_DFL);
+        ::close(jelzesCsatorna[0]);
+        ::close(jelzesCsatorna[1]);
+        jelzesCsatorna[0] = jelzesCsatorna[1] = -1;
+    }
+}
 
 void Emlekezet::beallitasok() {
     QSettings s = beallitasFajl();
