@@ -103,7 +103,10 @@ void Emlekezet::beallitasok() {
     const QRect hely = s.value(QStringLiteral("ablak/hely")).toRect();
     bool elfer = false;
     for (const QScreen* k : QGuiApplication::screens()) elfer = elfer || k->availableGeometry().contains(hely);
-    if (hely.isValid() && elfer) ablak_.setGeometry(hely);
+    if (hely.isValid() && elfer) {
+        ablak_.move(hely.topLeft());
+        ablak_.resize(hely.size());
+    }
     if (s.value(QStringLiteral("ablak/maximalt"), false).toBool()) ablak_.setWindowState(Qt::WindowMaximized);
 }
 
@@ -138,7 +141,10 @@ void Emlekezet::esemeny(const tarolas::Esemeny& e) {
 
 void Emlekezet::kilepes() {
     QSettings s = beallitasFajl();
-    s.setValue(QStringLiteral("ablak/hely"), ablak_.normalGeometry());
+    // The place of the frame, as the window manager places a window, with the size inside it.
+    const QPoint keret = ablak_.geometry().topLeft() - ablak_.pos();
+    const QRect normal = ablak_.normalGeometry();
+    s.setValue(QStringLiteral("ablak/hely"), QRect(normal.topLeft() - keret, normal.size()));
     s.setValue(QStringLiteral("ablak/maximalt"), ablak_.isMaximized());
     mentes();
     tarolo_->bevar();
