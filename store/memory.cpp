@@ -141,10 +141,10 @@ void Emlekezet::esemeny(const tarolas::Esemeny& e) {
 
 void Emlekezet::kilepes() {
     QSettings s = beallitasFajl();
-    // The place of the frame, as the window manager places a window, with the size inside it.
-    const QPoint keret = ablak_.geometry().topLeft() - ablak_.pos();
-    const QRect normal = ablak_.normalGeometry();
-    s.setValue(QStringLiteral("ablak/hely"), QRect(normal.topLeft() - keret, normal.size()));
+    // The place of the frame, as the window manager places a window, with the size inside it. A
+    // maximised window's frame is not the one it has in its place, so that place is kept as it was.
+    if (!ablak_.isMaximized())
+        s.setValue(QStringLiteral("ablak/hely"), QRect(ablak_.pos(), ablak_.geometry().size()));
     s.setValue(QStringLiteral("ablak/maximalt"), ablak_.isMaximized());
     mentes();
     tarolo_->bevar();
