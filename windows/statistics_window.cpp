@@ -93,6 +93,7 @@ Statisztika::Statisztika(QWidget* owner, const tarolas::Rekord& rekord, std::fun
     // Every row in view at once, where the screen allows.
     const int magas = tablazat->horizontalHeader()->sizeHint().height() + tablazat->verticalHeader()->length() + 4;
     tablazat->setMinimumHeight(std::min(magas, 560));
+    tablazat->setMaximumHeight(magas);
     resize(tablazat->horizontalHeader()->sectionSize(0) + 2 * 130 + 40, sizeHint().height());
     tablazat->setFocus();
 }
