@@ -8,6 +8,7 @@
 #include <xcb/xcb.h>
 
 #include "access/accessibility.h"
+#include "store/memory.h"
 #include "table/card_images.h"
 #include "table/form1.h"
 #include "table/forditas.h"
@@ -122,6 +123,7 @@ int main(int argc, char** argv) {
 
     Form1 ablak;
     akadalymentesseg(ablak);
+    emlekezet(ablak);
     ablak.show();
     return app.exec();
 }

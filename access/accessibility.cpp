@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <memory>
 
@@ -57,7 +58,7 @@ void akadalymentesseg(Form1& ablak) {
     AsztalLeiras* asztal = asztalAkadalymentes(ablak);
     auto* narrator = new Narrator(&ablak, tarolas::mondat);
     auto doboz = std::make_shared<DobozUtan>(DobozUtan{ablak, asztal, narrator});
-    ablak.jatek().setFigyelo([asztal, narrator, doboz](const tarolas::Esemeny& e) {
+    ablak.jatek().figyelotAd([asztal, narrator, doboz](const tarolas::Esemeny& e) {
         doboz->esemeny(e);
         asztal->esemeny(e);
         narrator->esemeny(e);
@@ -68,6 +69,10 @@ void akadalymentesseg(Form1& ablak) {
     QObject::connect(&ablak, &Form1::gombokValtoztak, narrator, &Narrator::gombok);
     // A hint is asked for, like R and S: not part of the move R says again.
     QObject::connect(&ablak, &Form1::tippAdva, narrator, [narrator](const QString& s) { narrator->mond(s, false); });
+    // A message the status bar shows for a while (a match taken up, a file that could not be read).
+    QObject::connect(ablak.StatusBar1, &QStatusBar::messageChanged, narrator, [narrator](const QString& uzenet) {
+        if (!uzenet.isEmpty()) narrator->mond(uzenet, false);
+    });
     QObject::connect(&ablak, &Form1::ujraKerve, narrator, [asztal, narrator, doboz, &ablak] {
         doboz->elenged(false);
         asztal->ujOsztasElmondva();

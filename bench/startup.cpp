@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLibraryInfo>
+#include <QSettings>
 #include <QTimer>
 #include <QTranslator>
 
 #include "access/accessibility.h"
+#include "store/memory.h"
 #include "table/form1.h"
 #include "table/table_widget.h"
 
@@ -31,6 +33,15 @@ int main(int argc, char** argv) {
 
     Form1 ablak;
     akadalymentesseg(ablak);
+    // With TAROLAS_STARTUP_MAPPA the window remembers from that folder, as the game does from the
+    // player's: put a match.json there to time a start that takes it up.
+    if (const QString mappa = qEnvironmentVariable("TAROLAS_STARTUP_MAPPA"); !mappa.isEmpty()) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mappa + QStringLiteral("/config"));
+        emlekezet(ablak, mappa);
+    }
+    // With TAROLAS_STARTUP_OSZT a new match is dealt before the first paint: the same cards to
+    // draw as a match taken up, without the file.
+    if (qEnvironmentVariableIsSet("TAROLAS_STARTUP_OSZT")) ablak.ujjatek_Click();
     ElsoFestes figyelo;
     ablak.Picture3->installEventFilter(&figyelo);
     ablak.show();

@@ -13,4 +13,15 @@ Jatek::Jatek(Platform& platform, RandomSource& random)
 
 Jatek::~Jatek() = default;
 
+Pillanatkep Jatek::pillanatkep() const {
+    return {st, random_.allapot(), erosGep_, eros_->mag, eros_->mintak, eros_->melyseg};
+}
+
+void Jatek::folytat(const Pillanatkep& p) {
+    st = p.st;
+    random_.beallit(p.kevero);
+    erosGep_ = p.erosGep;
+    *eros_ = {p.erosMag, p.erosMintak, p.erosMelyseg};
+}
+
 }  // namespace tarolas

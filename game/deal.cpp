@@ -55,14 +55,18 @@ void Jatek::ujjatszma() {
     st.husz = false;
     st.negyven = false;
 
-    static constexpr const char* aduszoveg[] = {
-        "", TAROLAS_SZOVEG("Jatek", "Az adu színe: PIROS"), TAROLAS_SZOVEG("Jatek", "Az adu színe: MAKK"),
-        TAROLAS_SZOVEG("Jatek", "Az adu színe: TÖK"), TAROLAS_SZOVEG("Jatek", "Az adu színe: ZÖLD")};
-    platform_.setStatusText(1, aduszoveg[st.adu]);
+    platform_.setStatusText(1, aduSzoveg(st.adu));
     Esemeny osztas{Tortent::Osztas, kJatekos, st.adulap};
     osztas.kez = st.kezek[kJatekos];
     jelez(osztas);
     platform_.ujrarajzol();
+}
+
+const char* aduSzoveg(int adu) {
+    static constexpr const char* aduszoveg[] = {
+        "", TAROLAS_SZOVEG("Jatek", "Az adu színe: PIROS"), TAROLAS_SZOVEG("Jatek", "Az adu színe: MAKK"),
+        TAROLAS_SZOVEG("Jatek", "Az adu színe: TÖK"), TAROLAS_SZOVEG("Jatek", "Az adu színe: ZÖLD")};
+    return adu >= 1 && adu <= 4 ? aduszoveg[adu] : "";
 }
 
 Kartya Jatek::lapgeneralo() {

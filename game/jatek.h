@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cards.h"
 #include "events.h"
 #include "platform.h"
 #include "random.h"
+#include "snapshot.h"
 #include "state.h"
 
 namespace tarolas {
@@ -33,6 +35,9 @@ struct Tipp {
     bool operator==(const Tipp&) const = default;
 };
 
+// The status bar's first panel during a deal: "Az adu színe: PIROS" and so on, for suit digit 1..4.
+const char* aduSzoveg(int adu);
+
 // Which of the four action buttons are offered now: 0 "Tarolás", 1 "40", 2 "20", 3 "Kész".
 std::array<bool, 4> offeredButtons(const GameState& st);
 
@@ -41,8 +46,20 @@ public:
     Jatek(Platform& platform, RandomSource& random);
     ~Jatek();
 
-    // Who hears what happens, as it happens (game/events.h); none by default.
-    void setFigyelo(Figyelo f) { figyelo_ = std::move(f); }
+    // Who hears what happens, as it happens (game/events.h); none by default. Each listener hears
+    // every event, in the order they were added; setFigyelo leaves only the one given.
+    void setFigyelo(Figyelo f) {
+        figyelok_.clear();
+        figyelotAd(std::move(f));
+    }
+    void figyelotAd(Figyelo f) {
+        if (f) figyelok_.push_back(std::move(f));
+    }
+
+    // The match as data, between two moves (game/snapshot.h), and the same match taken up again:
+    // the state, the card generator and the strong opponent's setting and seed.
+    Pillanatkep pillanatkep() const;
+    void folytat(const Pillanatkep& p);
 
     GameState st;
 
@@ -92,12 +109,12 @@ public:
 private:
     void kiderult(Kartya valasz, int oldal = kJatekos);  // what a strict answer tells of a side's hand
     void jelez(const Esemeny& e) const {
-        if (figyelo_) figyelo_(e);
+        for (const Figyelo& f : figyelok_) f(e);
     }
 
     bool erosGep_ = false;
     std::unique_ptr<eros::Beallitas> eros_;
-    Figyelo figyelo_;
+    std::vector<Figyelo> figyelok_;
     Platform& platform_;
     RandomSource& random_;
 };

@@ -76,6 +76,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     StatusBar1->addWidget(panel_[1], 1);
     // The match score, at the right end; empty while no match is on.
     StatusBar1->addPermanentWidget(panel_[2], 0);
+    // A message shown for a while takes the place of the first two panels, rather than lying over them.
+    connect(StatusBar1, &QStatusBar::messageChanged, this, [this](const QString& uzenet) {
+        panel_[0]->setVisible(uzenet.isEmpty());
+        panel_[1]->setVisible(uzenet.isEmpty());
+    });
 
     Picture3 = new TableWidget(this);
     setCentralWidget(Picture3);
@@ -133,6 +138,12 @@ void Form1::Form_Load() {
     if (!busy()) jatekban([this] { jatek_.Form_Load(); });
 }
 
+void Form1::folytatva() {
+    setStatusText(1, tarolas::aduSzoveg(st().adu));
+    ujrarajzol();
+    tippElerheto();
+}
+
 void Form1::jatekban(const std::function<void()>& eljaras) {
     ++busy_;
     tippElerheto();
@@ -140,6 +151,7 @@ void Form1::jatekban(const std::function<void()>& eljaras) {
     if (--busy_ == 0) {
         allapotKozles();
         frissSugo();
+        emit jatekVar();
         halasztottak();
     }
 }

@@ -49,6 +49,9 @@ public:
     // The game; its state is read by the table and the handlers.
     tarolas::Jatek& jatek() { return jatek_; }
     const tarolas::GameState& st() const { return jatek_.st; }
+    // A match taken up again, already in the game's state: the table, the trump suit's panel and
+    // what may be done now are shown for it.
+    void folytatva();
     // The table geometry of the last completed redraw.
     const tarolas::Geometria& geometria() const { return geo_; }
 
@@ -109,6 +112,8 @@ signals:
     void ujraKerve();
     // S: where things stand was asked for; `szoveg` is what status panel 2 shows.
     void attekintesKerve(const QString& szoveg);
+    // A game procedure has returned and nothing of the game runs: the game waits for the player.
+    void jatekVar();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -20,7 +20,10 @@ fi
 export QT_QPA_PLATFORM=xcb
 failed=0
 log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+# A user of its own: nothing remembered from an earlier run (a window's place, a match), nothing left behind.
+home=$(mktemp -d)
+export XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
+trap 'rm -f "$log"; rm -rf "$home"' EXIT
 fail() { echo "x11 check: $*" >&2; cat "$log" >&2; failed=1; }
 
 # Starts the game and leaves its pid in $pid and its main window in $win.

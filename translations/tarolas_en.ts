@@ -112,6 +112,21 @@
     </message>
 </context>
 <context>
+    <name>Emlekezet</name>
+    <message>
+        <source>A Tarolás már fut: ez az ablak nem folytatja és nem menti a félbehagyott játékot.</source>
+        <translation>Tarolás is already running: this window neither resumes nor saves the unfinished match.</translation>
+    </message>
+    <message>
+        <source>A félbehagyott játék folytatódik.</source>
+        <translation>The unfinished match goes on.</translation>
+    </message>
+    <message>
+        <source>Statisztika</source>
+        <translation>Statistics</translation>
+    </message>
+</context>
+<context>
     <name>Felolvaso</name>
     <message>
         <source>Új osztás. Adu: %1. Kezedben:%2.</source>
@@ -660,6 +675,164 @@
     <message>
         <source>Zöld alsó</source>
         <translation>Unter of Leaves</translation>
+    </message>
+</context>
+<context>
+    <name>Statisztika</name>
+    <message>
+        <source>Lejátszott játékok</source>
+        <translation>Matches played</translation>
+    </message>
+    <message>
+        <source>Megnyert játékok</source>
+        <translation>Matches won</translation>
+    </message>
+    <message>
+        <source>Elvesztett játékok</source>
+        <translation>Matches lost</translation>
+    </message>
+    <message>
+        <source>Félbehagyott játékok</source>
+        <translation>Matches abandoned</translation>
+    </message>
+    <message>
+        <source>Megnyert játékok aránya</source>
+        <translation>Share of matches won</translation>
+    </message>
+    <message>
+        <source>Jelenlegi győzelmi sorozat</source>
+        <translation>Current winning streak</translation>
+    </message>
+    <message>
+        <source>Leghosszabb győzelmi sorozat</source>
+        <translation>Longest winning streak</translation>
+    </message>
+    <message>
+        <source>Megnyert játszmák</source>
+        <translation>Deals won</translation>
+    </message>
+    <message>
+        <source>Elvesztett játszmák</source>
+        <translation>Deals lost</translation>
+    </message>
+    <message>
+        <source>Döntetlen játszmák</source>
+        <translation>Deals drawn</translation>
+    </message>
+    <message>
+        <source>Megnyert játszmák 1 pontért</source>
+        <translation>Deals won for 1 game point</translation>
+    </message>
+    <message>
+        <source>Megnyert játszmák 2 pontért</source>
+        <translation>Deals won for 2 game points</translation>
+    </message>
+    <message>
+        <source>Megnyert játszmák 3 pontért</source>
+        <translation>Deals won for 3 game points</translation>
+    </message>
+    <message>
+        <source>Megnyert játszmák 6 pontért</source>
+        <translation>Deals won for 6 game points</translation>
+    </message>
+    <message>
+        <source>Elvesztett játszmák 1 pontért</source>
+        <translation>Deals lost for 1 game point</translation>
+    </message>
+    <message>
+        <source>Elvesztett játszmák 2 pontért</source>
+        <translation>Deals lost for 2 game points</translation>
+    </message>
+    <message>
+        <source>Elvesztett játszmák 3 pontért</source>
+        <translation>Deals lost for 3 game points</translation>
+    </message>
+    <message>
+        <source>Elvesztett játszmák 6 pontért</source>
+        <translation>Deals lost for 6 game points</translation>
+    </message>
+    <message>
+        <source>Bemondott húszak</source>
+        <translation>Marriages of 20 announced</translation>
+    </message>
+    <message>
+        <source>Húszak megnyert játszmában</source>
+        <translation>Marriages of 20 in deals won</translation>
+    </message>
+    <message>
+        <source>Bemondott negyvenek</source>
+        <translation>Marriages of 40 announced</translation>
+    </message>
+    <message>
+        <source>Negyvenek megnyert játszmában</source>
+        <translation>Marriages of 40 in deals won</translation>
+    </message>
+    <message>
+        <source>Bemondott Tarolások</source>
+        <translation>Tarolás announced</translation>
+    </message>
+    <message>
+        <source>Tarolások megnyert játszmában</source>
+        <translation>Tarolás in deals won</translation>
+    </message>
+    <message>
+        <source>Takarások</source>
+        <translation>Talon closed</translation>
+    </message>
+    <message>
+        <source>Takarások megnyert játszmában</source>
+        <translation>Talon closed in deals won</translation>
+    </message>
+    <message>
+        <source>Statisztika</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Eredmény</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Számítógép</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Erős ellenfél</source>
+        <translation>Strong opponent</translation>
+    </message>
+    <message>
+        <source>&amp;Nullázás</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message>
+        <source>&amp;Bezár</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Biztosan nullázod a statisztikát? Minden eddigi eredmény törlődik.</source>
+        <translation>Reset the statistics? Every result so far will be deleted.</translation>
+    </message>
+</context>
+<context>
+    <name>Tarolo</name>
+    <message>
+        <source>A játék nem menthető ide: %1</source>
+        <translation>The game cannot be saved here: %1</translation>
+    </message>
+    <message>
+        <source>%1 nem olvasható (%2), és félre sem tehető; érintetlen marad.</source>
+        <translation>%1 cannot be read (%2), nor set aside; it is left untouched.</translation>
+    </message>
+    <message>
+        <source>%1 nem olvasható, félretéve: %2</source>
+        <translation>%1 cannot be read; set aside as %2</translation>
+    </message>
+    <message>
+        <source>A félbehagyott játék</source>
+        <translation>The unfinished match</translation>
+    </message>
+    <message>
+        <source>A statisztika</source>
+        <translation>The statistics</translation>
     </message>
 </context>
 <context>

@@ -7,12 +7,15 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <random>
 
 #include "access/accessibility.h"
+#include "store/memory.h"
 #include "table/form1.h"
 #include "table/table_widget.h"
 
@@ -30,12 +33,21 @@ bool ep(const GameState& st) {
            (st.soron != kJatekos || st.talonszam == 0 || st.takart || huzott);
 }
 
-TEST(Monkey, RandomInputNeverBreaksTheGame) {
+// `irhatatlan`: the game remembers into a folder that cannot be written, and Statisztika is opened too.
+void majom(int lepesek, bool irhatatlan) {
     const unsigned seed = static_cast<unsigned>(kornyezet("TAROLAS_MONKEY_SEED", 1966));
-    const int lepesek = kornyezet("TAROLAS_MONKEY_STEPS", 4000);
     std::fprintf(stderr, "monkey seed %u, %d actions (TAROLAS_MONKEY_SEED to repeat)\n", seed, lepesek);
     Form1 f;
     akadalymentesseg(f);
+    QTemporaryDir ide;
+    if (irhatatlan) {
+        // Under a plain file no folder can be made, not even by root, whom permissions do not stop.
+        QFile fal(ide.filePath("fajl"));
+        ASSERT_TRUE(fal.open(QIODevice::WriteOnly));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ide.filePath("fajl/config"));
+        const Emlekezet* e = emlekezet(f, ide.filePath("fajl/tarolas"));
+        EXPECT_TRUE(e->inditasiUzenet().contains("nem menthető")) << e->inditasiUzenet().toStdString();
+    }
     f.Timer1->setInterval(1);
     f.show();
     f.ujjatek->trigger();
@@ -73,7 +85,7 @@ TEST(Monkey, RandomInputNeverBreaksTheGame) {
         else if (r < 64) QTest::keyClick(&f, Qt::Key_F2);
         else if (r < 66 && !modalis) f.ujjatek->trigger();  // the menu is out of reach under a modal window
         else if (r < 70) f.resize(40 + szam(860), 20 + szam(680));  // at times a table too small to draw on
-        else if (r < 71) QTest::keyClick(&f, Qt::Key_F1);
+        else if (r < 71) QTest::keyClick(&f, irhatatlan && szam(2) ? Qt::Key_F4 : Qt::Key_F1);
         else if (r < 72 && !modalis) f.nevjegy->trigger();
         else if (r < 73 && !modalis) f.erosellenfel->trigger();
         else if (auto* box = qobject_cast<QMessageBox*>(modalis); box && r < 90)
@@ -95,6 +107,11 @@ TEST(Monkey, RandomInputNeverBreaksTheGame) {
     std::printf("monkey: %d actions during a move, %d under a modal window, %d tricks\n", szunetben, dobozban, utesek);
     EXPECT_TRUE(szunetben > lepesek / 20 && dobozban > lepesek / 50 && utesek > lepesek / 100);
 }
+
+TEST(Monkey, RandomInputNeverBreaksTheGame) { majom(kornyezet("TAROLAS_MONKEY_STEPS", 4000), false); }
+
+// Whole matches played with nowhere to save: the game plays on.
+TEST(Monkey, AFolderThatCannotBeWrittenBreaksNothing) { majom(kornyezet("TAROLAS_MONKEY_STEPS", 4000) / 4, true); }
 
 TEST(Monkey, APauseInsideAPauseLetsBothEnd) {
     Form1 f;
