@@ -11,12 +11,12 @@
 #include "table/table_widget.h"
 
 namespace {
-// Quits once the table has been painted with its picture.
+// Quits once the table has been painted after its first redraw.
 class ElsoFestes : public QObject {
 public:
     bool eventFilter(QObject* o, QEvent* e) override {
         auto* tabla = static_cast<TableWidget*>(o);
-        if (e->type() == QEvent::Paint && !tabla->kep().isNull()) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (e->type() == QEvent::Paint && tabla->festettMagassag() > 0) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return false;
     }
 };

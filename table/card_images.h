@@ -39,6 +39,7 @@ public:
 
     // Drops every cached picture (the card size changed).
     void clear() { cache_.clear(); }
+    bool ures() const { return cache_.isEmpty(); }
     // How many pictures have been rendered since construction.
     int renderCount() const { return renders_; }
 

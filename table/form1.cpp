@@ -105,6 +105,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
+    // Short enough that the sharp cards follow the end of a drag within a glance.
+    lapIdozito_ = new QTimer(this);
+    lapIdozito_->setSingleShot(true);
+    lapIdozito_->setInterval(80);
+    connect(lapIdozito_, &QTimer::timeout, this, &Form1::lapokNyugvasa);
+
     // Initial client area 6915 x 5220 twips: the table and the status bar below it, scaled to
     // the screen (see elsoAblak) and centred when larger than that.
     Picture3->setMinimumSize(0, 0);
