@@ -9,7 +9,6 @@
 #include <xcb/xcb.h>
 
 #include "access/accessibility.h"
-#include "table/card_images.h"
 #include "table/form1.h"
 
 namespace {
@@ -104,7 +103,6 @@ int main(int argc, char** argv) {
     // Ties the window to its launcher: the desktop entry's name here, its StartupWMClass is the
     // window's X class, which Qt takes from the application name.
     QGuiApplication::setDesktopFileName(QStringLiteral("hu.tarolas.tarolas"));
-    QApplication::setWindowIcon(CardImages::programIcon());
 
     // Qt's own buttons and menus in Hungarian too ("Igen", "Nem").
     QTranslator qtForditas;

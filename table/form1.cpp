@@ -32,7 +32,6 @@ QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cas
 Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(tarolas::kCim));
-    setWindowIcon(CardImages::programIcon());
 
     fajl = menuBar()->addMenu(QStringLiteral("&Fájl"));
     ujjatek = fajl->addAction(QStringLiteral("Új játék"));
@@ -76,6 +75,13 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     connect(Picture3, &TableWidget::resized, this, [this] { Form_Resize(); });
     connect(Picture3, &TableWidget::mouseUp, this, &Form1::Picture3_MouseUp);
     connect(Picture3, &TableWidget::mouseMove, this, &Form1::Picture3_MouseMove);
+    // The program's icon (this window's and its boxes') is not needed to see the table: it is
+    // rendered in the event loop's next turn after the first paint, so the first look comes sooner.
+    connect(Picture3, &TableWidget::festve, this, [] {
+        QTimer::singleShot(0, qApp, [] {
+            if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(CardImages::programIcon());
+        });
+    }, Qt::SingleShotConnection);
 
     static constexpr const char* feliratok[] = {"Tarolás", "40", "20", "Kész"};
     static constexpr int szelessegek[] = {855, 375, 375, 495};

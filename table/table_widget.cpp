@@ -46,6 +46,7 @@ void TableWidget::paintEvent(QPaintEvent* e) {
     p.scale(1 / dpr, 1 / dpr);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const Kep& k : kepek_) p.drawPixmap(QRectF(k.hova), k.kep, QRectF(k.kep.rect()));
+    emit festve();
     if (!jeloloLatszik_ || !hasFocus()) return;
     // The selection mark in whole device pixels, corners rounded as the cards' are: a dark band
     // outside a yellow one, so it shows on the green cloth and on a light card face alike.

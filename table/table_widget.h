@@ -55,6 +55,8 @@ signals:
     void mouseUp(int button, int shift, float x, float y);
     void mouseMove(int button, int shift, float x, float y);
     void rajzolva();
+    // The table has been painted on screen.
+    void festve();
     // The keyboard focus has come to the table, told after Qt's own news of it; `vissza` unless it
     // came by a click (back from a box, a window, Tab).
     void fokuszKapott(bool vissza);
