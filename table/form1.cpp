@@ -116,6 +116,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     lapIdozito_->setSingleShot(true);
     lapIdozito_->setInterval(80);
     connect(lapIdozito_, &QTimer::timeout, this, &Form1::lapokNyugvasa);
+    lapRajzolo_ = new QFutureWatcher<CardImages::Rendered>(this);
+    connect(lapRajzolo_, &QFutureWatcherBase::finished, this, &Form1::lapokMegjottek);
 
     // Initial client area 6915 x 5220 twips: the table and the status bar below it, scaled to
     // the screen (see elsoAblak) and centred when larger than that.

@@ -3,6 +3,7 @@
 // The main window: the menu, the card table with its buttons and talon counter, the status bar,
 // and the window-system side of the game (redraw, pauses, message boxes).
 
+#include <QFutureWatcher>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -113,7 +114,8 @@ private:
     void rajzol(const std::array<std::int16_t, 2>* felfordit);
     // The card pictures of a redraw's list, at the places of geometry `g`.
     std::vector<TableWidget::Kep> lapKepek(const std::vector<tarolas::FestettLap>& lapok, const tarolas::Geometria& g);
-    void lapokNyugvasa();  // the card size has stayed: its own pictures replace the scaled ones
+    void lapokNyugvasa();   // the card size has stayed: its own pictures are rendered
+    void lapokMegjottek();  // and replace the scaled ones
     void billentyuzet();                // keys, mnemonics and tab order, set up once
     void kivalasztasMutatasa();         // the selection's mark after a change, and tells of it
     void frissSugo();                   // panel 2 for where the pointer or the selection is now
@@ -127,6 +129,7 @@ private:
     QSize lapmeret_;      // card size the picture cache holds, logical pixels
     qreal lapdpr_ = 0;    // and its device pixel ratio
     QTimer* lapIdozito_ = nullptr;  // restarted at each new card size, renders it when it stays
+    QFutureWatcher<CardImages::Rendered>* lapRajzolo_ = nullptr;  // the rendering off the UI thread
     std::array<QLabel*, 3> panel_{};
     int kivalasztott_ = -1;      // the keyboard's hand slot
     std::optional<tarolas::Targy> targy_;        // the table object selected, above the hand

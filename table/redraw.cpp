@@ -1,5 +1,7 @@
 #include <QLabel>
 #include <QPainter>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <cmath>
 
 #include "form1.h"
@@ -91,14 +93,42 @@ std::vector<TableWidget::Kep> Form1::lapKepek(const std::vector<tarolas::Festett
 }
 
 void Form1::lapokNyugvasa() {
-    // The size has settled: the cards as sharp as at a window opened at this size.
+    // The size has settled: the cards as sharp as at a window opened at this size. They are
+    // rendered on another thread; the table keeps its scaled pictures until they are in.
     const qreal dpr = Picture3->devicePixelRatioF();
     const tarolas::Geometria& g = Picture3->festettGeometria();
     const auto tw = static_cast<double>(tarolas::kTwipPerPixel);
     const QSize allo(qRound(g.lapszelesseg / tw), qRound(g.lapmagassag / tw));
-    if (allo == lapmeret_ && dpr == lapdpr_) return;
-    pakli.clear();
+    if ((allo == lapmeret_ && dpr == lapdpr_) || allo.isEmpty()) return;
+    // One rendering at a time; when it comes in at a size gone by, the next one starts.
+    if (lapRajzolo_->isRunning()) return;
+    std::vector<CardImages::Key> kulcsok;
+    using Kep = tarolas::FestettLap::Kep;
+    for (const tarolas::FestettLap& lap : Picture3->festett()) {
+        const CardImages::Key k = lap.kep == Kep::Arc      ? CardImages::faceKey(lap.kartya, allo, dpr)
+                                  : lap.kep == Kep::Hatlap ? CardImages::backKey(CardImages::Back::Upright, allo, dpr)
+                                                           : CardImages::backKey(CardImages::Back::Crosswise, allo.transposed(), dpr);
+        if (std::find(kulcsok.begin(), kulcsok.end(), k) == kulcsok.end()) kulcsok.push_back(k);
+    }
+    lapRajzolo_->setFuture(QtConcurrent::run(&CardImages::renderAll, std::move(kulcsok)));
+}
+
+void Form1::lapokMegjottek() {
+    const CardImages::Rendered kesz = lapRajzolo_->result();
+    const qreal dpr = Picture3->devicePixelRatioF();
+    const tarolas::Geometria& g = Picture3->festettGeometria();
+    const auto tw = static_cast<double>(tarolas::kTwipPerPixel);
+    const QSize allo(qRound(g.lapszelesseg / tw), qRound(g.lapmagassag / tw));
+    const bool idoben = !kesz.empty() && kesz.front().first.dpr == dpr &&
+                        (kesz.front().first.size == allo || kesz.front().first.size == allo.transposed());
+    if (!idoben) {
+        // The size changed again while they were rendered: wait for it to settle anew.
+        if (!lapIdozito_->isActive()) lapokNyugvasa();
+        return;
+    }
+    pakli.replaceWith(kesz);
     lapmeret_ = allo;
     lapdpr_ = dpr;
+    lapIdozito_->stop();
     Picture3->setKepek(lapKepek(Picture3->festett(), g));
 }
