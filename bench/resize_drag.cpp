@@ -6,7 +6,8 @@
 // settled picture). Meant for a real X server: xvfb-run -a -s "-screen 0 1920x1080x24"; for a
 // device pixel ratio of 2 set QT_SCALE_FACTOR=2.
 //
-//   resize_drag [rounds]    (3 rounds by default, alternating the two windows)
+//   resize_drag [rounds [picture.png]]    (3 rounds by default, alternating the two windows;
+//                                         the game's window saved as it stands after the last drag)
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
         ures.hide();
         if (!latszik(jatek)) return 1;
         huzas(jatek, jatekFigyelo, j);
+        if (k == korok - 1 && argc > 2) jatek.grab().save(QString::fromLocal8Bit(argv[2]));
         jatek.hide();
     }
     std::printf("device pixel ratio %.2f, %d rounds of %d frames, %d px a frame from %dx%d\n", jatek.devicePixelRatioF(),

@@ -64,7 +64,9 @@ std::vector<TableWidget::Kep> Form1::lapKepek(const std::vector<tarolas::Festett
     if (allo == lapmeret_ && dpr == lapdpr_) {
         lapIdozito_->stop();
     } else {
-        if (pakli.ures()) {
+        // Before the table is first shown nobody sees a picture, so the new size is rendered at once.
+        if (pakli.ures() || !Picture3->isVisible()) {
+            pakli.clear();
             lapmeret_ = allo;
             lapdpr_ = dpr;
         } else {
