@@ -134,7 +134,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // A rendering under way finishes before the application it paints with may go.
+    lapRajzolo_->waitForFinished();
+}
 
 void Form1::Form_Load() {
     if (!busy()) jatekban([this] { jatek_.Form_Load(); });

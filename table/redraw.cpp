@@ -112,6 +112,12 @@ void Form1::lapokNyugvasa() {
                                                            : CardImages::backKey(CardImages::Back::Crosswise, allo.transposed(), dpr);
         if (std::find(kulcsok.begin(), kulcsok.end(), k) == kulcsok.end()) kulcsok.push_back(k);
     }
+    if (kulcsok.empty()) {  // nothing on the table to render
+        pakli.clear();
+        lapmeret_ = allo;
+        lapdpr_ = dpr;
+        return;
+    }
     lapRajzolo_->setFuture(QtConcurrent::run(&CardImages::renderAll, std::move(kulcsok)));
 }
 
