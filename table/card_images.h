@@ -5,10 +5,10 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
-#include <QImage>
 #include <array>
 #include <memory>
 #include <utility>
@@ -42,6 +42,7 @@ public:
 
     // Drops every cached picture (the card size changed).
     void clear() { cache_.clear(); }
+    // Nothing is cached: nothing rendered yet, or all dropped.
     bool ures() const { return cache_.isEmpty(); }
 
     // A picture by its index (the faces pakli(1)(1) .. pakli(4)(5) as 0 .. 19, then the upright
