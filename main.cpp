@@ -9,7 +9,6 @@
 
 #include "access/accessibility.h"
 #include "store/memory.h"
-#include "table/card_images.h"
 #include "table/form1.h"
 #include "table/forditas.h"
 #include "table/language.h"
@@ -116,7 +115,6 @@ int main(int argc, char** argv) {
     // Ties the window to its launcher: the desktop entry's name here, its StartupWMClass is the
     // window's X class, which Qt takes from the application name.
     QGuiApplication::setDesktopFileName(QStringLiteral("hu.tarolas.tarolas"));
-    QApplication::setWindowIcon(CardImages::programIcon());
 
     // Now into the application too: the windows' texts and Qt's own ("Igen", "Nem").
     tarolas::nyelvBeallitas(nyelv);

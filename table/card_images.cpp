@@ -15,16 +15,20 @@ QString picturePath(int picture) {
     return CardImages::backPath(picture == 20 ? CardImages::Back::Upright : CardImages::Back::Crosswise);
 }
 
-QPixmap render(QSvgRenderer& svg, QSize logicalSize, qreal dpr) {
-    QPixmap pm(QSize(qRound(logicalSize.width() * dpr), qRound(logicalSize.height() * dpr)));
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+// Into an image, so it may run off the UI thread; a pixmap made from it has the same pixels.
+QImage renderImage(QSvgRenderer& svg, QSize logicalSize, qreal dpr) {
+    QImage im(QSize(qRound(logicalSize.width() * dpr), qRound(logicalSize.height() * dpr)),
+              QImage::Format_ARGB32_Premultiplied);
+    im.setDevicePixelRatio(dpr);
+    im.fill(Qt::transparent);
+    QPainter p(&im);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     svg.render(&p, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
-    return pm;
+    return im;
 }
+
+QPixmap render(QSvgRenderer& svg, QSize logicalSize, qreal dpr) { return QPixmap::fromImage(renderImage(svg, logicalSize, dpr)); }
 }  // namespace
 
 CardImages::CardImages() = default;
@@ -64,6 +68,35 @@ QPixmap CardImages::cached(int picture, QSize logicalSize, qreal dpr) {
     ++renders_;
     cache_.insert(key, pm);
     return pm;
+}
+
+CardImages::Key CardImages::faceKey(tarolas::Kartya c, QSize logicalSize, qreal dpr) {
+    const int suit = c / 10, rank = c % 10;
+    return {validFace(suit, rank) ? (suit - 1) * 5 + (rank - 1) : -1, logicalSize, dpr};
+}
+
+CardImages::Key CardImages::backKey(Back kind, QSize logicalSize, qreal dpr) {
+    return {kind == Back::Upright ? kFaces : kFaces + 1, logicalSize, dpr};
+}
+
+CardImages::Rendered CardImages::renderAll(std::vector<Key> keys) {
+    std::array<std::unique_ptr<QSvgRenderer>, kPictures> svgs;
+    Rendered out;
+    for (const Key& k : keys) {
+        if (k.picture < 0 || k.picture >= kPictures || k.size.isEmpty()) continue;
+        auto& r = svgs[static_cast<std::size_t>(k.picture)];
+        if (!r) r = std::make_unique<QSvgRenderer>(picturePath(k.picture));
+        out.emplace_back(k, renderImage(*r, k.size, k.dpr));
+    }
+    return out;
+}
+
+void CardImages::replaceWith(const Rendered& rendered) {
+    cache_.clear();
+    for (const auto& [key, image] : rendered) {
+        cache_.insert(key, QPixmap::fromImage(image));
+        ++renders_;
+    }
 }
 
 QPixmap CardImages::pakli(int suit, int rank, QSize logicalSize, qreal dpr) {

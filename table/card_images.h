@@ -5,11 +5,14 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "game/state.h"
 
@@ -39,6 +42,26 @@ public:
 
     // Drops every cached picture (the card size changed).
     void clear() { cache_.clear(); }
+    // Nothing is cached: nothing rendered yet, or all dropped.
+    bool ures() const { return cache_.isEmpty(); }
+
+    // A picture by its index (the faces pakli(1)(1) .. pakli(4)(5) as 0 .. 19, then the upright
+    // and the crosswise back) at a logical size and device pixel ratio.
+    struct Key {
+        int picture;
+        QSize size;
+        qreal dpr;
+        bool operator==(const Key&) const = default;
+    };
+    // The key of a face or back; its picture is -1 outside the ranges.
+    static Key faceKey(tarolas::Kartya c, QSize logicalSize, qreal dpr);
+    static Key backKey(Back kind, QSize logicalSize, qreal dpr);
+    // Renders the pictures on whatever thread calls it, from its own reading of the SVG files, so
+    // the UI thread may go on meanwhile. The same pixels as pakli() and back() render.
+    using Rendered = std::vector<std::pair<Key, QImage>>;
+    static Rendered renderAll(std::vector<Key> keys);
+    // Takes pictures from renderAll into the cache, in place of every other picture.
+    void replaceWith(const Rendered& rendered);
     // How many pictures have been rendered since construction.
     int renderCount() const { return renders_; }
 
@@ -46,12 +69,6 @@ private:
     static constexpr int kFaces = 20;
     static constexpr int kPictures = kFaces + 2;  // the faces, then the upright and crosswise backs
 
-    struct Key {
-        int picture;
-        QSize size;
-        qreal dpr;
-        bool operator==(const Key&) const = default;
-    };
     friend size_t qHash(const Key& k, size_t seed) noexcept {
         return qHashMulti(seed, k.picture, k.size.width(), k.size.height(), k.dpr);
     }

@@ -32,7 +32,6 @@ QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cas
 Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(tarolas::kCim));
-    setWindowIcon(CardImages::programIcon());
 
     fajl = menuBar()->addMenu(tr("&Fájl"));
     ujjatek = fajl->addAction(tr("Új játék"));
@@ -87,6 +86,13 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     connect(Picture3, &TableWidget::resized, this, [this] { Form_Resize(); });
     connect(Picture3, &TableWidget::mouseUp, this, &Form1::Picture3_MouseUp);
     connect(Picture3, &TableWidget::mouseMove, this, &Form1::Picture3_MouseMove);
+    // The program's icon (this window's and its boxes') is not needed to see the table: it is
+    // rendered in the event loop's next turn after the first paint, so the first look comes sooner.
+    connect(Picture3, &TableWidget::festve, this, [] {
+        QTimer::singleShot(0, qApp, [] {
+            if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(CardImages::programIcon());
+        });
+    }, Qt::SingleShotConnection);
 
     // "Tarolás" is the announcement's name in every language; the numbers need no words.
     static constexpr const char* feliratok[] = {"Tarolás", "40", "20", QT_TR_NOOP("Kész")};
@@ -117,6 +123,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
+    // Short enough that the sharp cards follow the end of a drag within a glance.
+    lapIdozito_ = new QTimer(this);
+    lapIdozito_->setSingleShot(true);
+    lapIdozito_->setInterval(80);
+    connect(lapIdozito_, &QTimer::timeout, this, &Form1::lapokNyugvasa);
+    lapRajzolo_ = new QFutureWatcher<CardImages::Rendered>(this);
+    connect(lapRajzolo_, &QFutureWatcherBase::finished, this, &Form1::lapokMegjottek);
+
     // Initial client area 6915 x 5220 twips: the table and the status bar below it, scaled to
     // the screen (see elsoAblak) and centred when larger than that.
     Picture3->setMinimumSize(0, 0);
@@ -132,7 +146,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), jatek_(*this, random_) {
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // A rendering under way finishes before the application it paints with may go.
+    lapRajzolo_->waitForFinished();
+}
 
 void Form1::Form_Load() {
     if (!busy()) jatekban([this] { jatek_.Form_Load(); });

@@ -3,6 +3,7 @@
 // The main window: the menu, the card table with its buttons and talon counter, the status bar,
 // and the window-system side of the game (redraw, pauses, message boxes).
 
+#include <QFutureWatcher>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "keyboard.h"
 #include "layout.h"
 #include "score_text.h"
+#include "table_widget.h"
 
 class QAction;
 class QLabel;
@@ -21,7 +23,6 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 class QEventLoop;
-class TableWidget;
 
 class Form1 : public QMainWindow, public tarolas::Platform {
     Q_OBJECT
@@ -124,6 +125,10 @@ private:
     void jatekban(const std::function<void()>& eljaras);
     void halasztottak();
     void rajzol(const std::array<std::int16_t, 2>* felfordit);
+    // The card pictures of a redraw's list, at the places of geometry `g`.
+    std::vector<TableWidget::Kep> lapKepek(const std::vector<tarolas::FestettLap>& lapok, const tarolas::Geometria& g);
+    void lapokNyugvasa();   // the card size has stayed: its own pictures are rendered
+    void lapokMegjottek();  // and replace the scaled ones
     void billentyuzet();                // keys, mnemonics and tab order, set up once
     void kivalasztasMutatasa();         // the selection's mark after a change, and tells of it
     void frissSugo();                   // panel 2 for where the pointer or the selection is now
@@ -136,6 +141,8 @@ private:
     tarolas::Geometria geo_;
     QSize lapmeret_;      // card size the picture cache holds, logical pixels
     qreal lapdpr_ = 0;    // and its device pixel ratio
+    QTimer* lapIdozito_ = nullptr;  // restarted at each new card size, renders it when it stays
+    QFutureWatcher<CardImages::Rendered>* lapRajzolo_ = nullptr;  // the rendering off the UI thread
     std::array<QLabel*, 3> panel_{};
     int kivalasztott_ = -1;      // the keyboard's hand slot
     std::optional<tarolas::Targy> targy_;        // the table object selected, above the hand

@@ -1,5 +1,7 @@
 #include <QLabel>
 #include <QPainter>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <cmath>
 
 #include "form1.h"
@@ -41,48 +43,100 @@ void Form1::rajzol(const std::array<std::int16_t, 2>* felfordit) {
     // Showing the computer's marriage leaves the buttons as they are.
     if (!felfordit) gombbeallito();
 
-    // The whole table is painted into the backing picture and shown with one update, so a
-    // half-painted table is never on screen.
-    const qreal dpr = Picture3->devicePixelRatioF();
-    const QSize eszkozMeret(qRound(Picture3->width() * dpr), qRound(Picture3->height() * dpr));
-    QPixmap& kep = Picture3->kep();
-    if (kep.size() != eszkozMeret) kep = QPixmap(eszkozMeret);
-    // Painted in device pixels, the ratio is put back afterwards (see the blits below).
-    kep.setDevicePixelRatio(1);
-    kep.fill(QColor(0, 128, 0));
-
-    // Pictures are rendered at the size they are painted, so every later redraw only blits;
-    // a new card size makes the old ones useless.
-    const auto tw = static_cast<double>(tarolas::kTwipPerPixel);
-    const QSize allo(qRound(geo_.lapszelesseg / tw), qRound(geo_.lapmagassag / tw));
-    if (allo != lapmeret_ || dpr != lapdpr_) {
-        pakli.clear();
-        lapmeret_ = allo;
-        lapdpr_ = dpr;
-    }
-    const QSize fekvo = allo.transposed();
-
-    // Twips to device pixels. Each card's corner goes to the nearest device pixel and its picture
-    // is blitted pixel for pixel: crisp, within a pixel of the layout's rectangle, and several
-    // times faster than stretching through a scaling painter.
-    const QTransform twip = QTransform::fromScale(dpr / tw, dpr / tw);
-    QPainter p(&kep);
-    using Kep = tarolas::FestettLap::Kep;
+    // The table repaints from this list at its next paint, all of it at once, so a half-painted
+    // table is never on screen.
     std::vector<tarolas::FestettLap> lapok = tarolas::festettLapok(st(), geo_, W, H, felfordit);
-    for (const tarolas::FestettLap& lap : lapok) {
-        const QPixmap pm = lap.kep == Kep::Arc       ? pakli.face(lap.kartya, allo, dpr)
-                           : lap.kep == Kep::Hatlap ? pakli.back(CardImages::Back::Upright, allo, dpr)
-                                                    : pakli.back(CardImages::Back::Crosswise, fekvo, dpr);
-        const QPointF sarok = twip.map(QPointF(lap.x, lap.y));
-        p.drawPixmap(QRectF(QPointF(std::round(sarok.x()), std::round(sarok.y())), QSizeF(pm.size())), pm,
-                     QRectF(pm.rect()));
-    }
-    p.end();
-    kep.setDevicePixelRatio(dpr);
-    Picture3->update();
+    Picture3->setKepek(lapKepek(lapok, geo_));
 
     // What readers of the table, the selection and the hint make of the new picture.
     Picture3->setFestett(std::move(lapok), geo_, H);
     kivalasztasMutatasa();
     frissSugo();
+}
+
+std::vector<TableWidget::Kep> Form1::lapKepek(const std::vector<tarolas::FestettLap>& lapok, const tarolas::Geometria& g) {
+    const qreal dpr = Picture3->devicePixelRatioF();
+    const auto tw = static_cast<double>(tarolas::kTwipPerPixel);
+    const QSize allo(qRound(g.lapszelesseg / tw), qRound(g.lapmagassag / tw));
+    // Pictures are rendered at the size they are painted, so a redraw only copies them. While the
+    // card size keeps changing (the window's edge being dragged) the pictures at hand are drawn
+    // scaled, and the new size is rendered once it has stayed for a moment.
+    if (allo == lapmeret_ && dpr == lapdpr_) {
+        lapIdozito_->stop();
+    } else {
+        // Before the table is first shown nobody sees a picture, so the new size is rendered at once.
+        if (pakli.ures() || !Picture3->isVisible()) {
+            pakli.clear();
+            lapmeret_ = allo;
+            lapdpr_ = dpr;
+        } else {
+            lapIdozito_->start();
+        }
+    }
+    const QSize hely(qRound(allo.width() * dpr), qRound(allo.height() * dpr));
+
+    // Twips to device pixels. Each card's corner goes to the nearest device pixel and, at its own
+    // size, its picture is copied pixel for pixel: crisp, within a pixel of the layout's
+    // rectangle, and several times faster than stretching through a scaling painter.
+    const QTransform twip = QTransform::fromScale(dpr / tw, dpr / tw);
+    using Kep = tarolas::FestettLap::Kep;
+    std::vector<TableWidget::Kep> kepek;
+    kepek.reserve(lapok.size());
+    for (const tarolas::FestettLap& lap : lapok) {
+        const bool fekvo = lap.kep == Kep::Keresztlap;
+        const QPixmap pm = lap.kep == Kep::Arc       ? pakli.face(lap.kartya, lapmeret_, lapdpr_)
+                           : lap.kep == Kep::Hatlap ? pakli.back(CardImages::Back::Upright, lapmeret_, lapdpr_)
+                                                    : pakli.back(CardImages::Back::Crosswise, lapmeret_.transposed(), lapdpr_);
+        const QPointF sarok = twip.map(QPointF(lap.x, lap.y));
+        kepek.push_back({pm, QRect(QPoint(qRound(std::round(sarok.x())), qRound(std::round(sarok.y()))),
+                                   fekvo ? hely.transposed() : hely)});
+    }
+    return kepek;
+}
+
+void Form1::lapokNyugvasa() {
+    // The size has settled: the cards as sharp as at a window opened at this size. They are
+    // rendered on another thread; the table keeps its scaled pictures until they are in.
+    const qreal dpr = Picture3->devicePixelRatioF();
+    const tarolas::Geometria& g = Picture3->festettGeometria();
+    const auto tw = static_cast<double>(tarolas::kTwipPerPixel);
+    const QSize allo(qRound(g.lapszelesseg / tw), qRound(g.lapmagassag / tw));
+    if ((allo == lapmeret_ && dpr == lapdpr_) || allo.isEmpty()) return;
+    // One rendering at a time; when it comes in at a size gone by, the next one starts.
+    if (lapRajzolo_->isRunning()) return;
+    std::vector<CardImages::Key> kulcsok;
+    using Kep = tarolas::FestettLap::Kep;
+    for (const tarolas::FestettLap& lap : Picture3->festett()) {
+        const CardImages::Key k = lap.kep == Kep::Arc      ? CardImages::faceKey(lap.kartya, allo, dpr)
+                                  : lap.kep == Kep::Hatlap ? CardImages::backKey(CardImages::Back::Upright, allo, dpr)
+                                                           : CardImages::backKey(CardImages::Back::Crosswise, allo.transposed(), dpr);
+        if (std::find(kulcsok.begin(), kulcsok.end(), k) == kulcsok.end()) kulcsok.push_back(k);
+    }
+    if (kulcsok.empty()) {  // nothing on the table to render
+        pakli.clear();
+        lapmeret_ = allo;
+        lapdpr_ = dpr;
+        return;
+    }
+    lapRajzolo_->setFuture(QtConcurrent::run(&CardImages::renderAll, std::move(kulcsok)));
+}
+
+void Form1::lapokMegjottek() {
+    const CardImages::Rendered kesz = lapRajzolo_->result();
+    const qreal dpr = Picture3->devicePixelRatioF();
+    const tarolas::Geometria& g = Picture3->festettGeometria();
+    const auto tw = static_cast<double>(tarolas::kTwipPerPixel);
+    const QSize allo(qRound(g.lapszelesseg / tw), qRound(g.lapmagassag / tw));
+    const bool idoben = !kesz.empty() && kesz.front().first.dpr == dpr &&
+                        (kesz.front().first.size == allo || kesz.front().first.size == allo.transposed());
+    if (!idoben) {
+        // The size changed again while they were rendered: wait for it to settle anew.
+        if (!lapIdozito_->isActive()) lapokNyugvasa();
+        return;
+    }
+    pakli.replaceWith(kesz);
+    lapmeret_ = allo;
+    lapdpr_ = dpr;
+    lapIdozito_->stop();
+    Picture3->setKepek(lapKepek(Picture3->festett(), g));
 }

@@ -40,21 +40,20 @@ float TableWidget::scaleHeight() const { return static_cast<float>(height() * ta
 
 void TableWidget::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    if (kep_.isNull()) {
-        p.fillRect(e->rect(), QColor(0, 128, 0));
-        return;
-    }
-    p.drawPixmap(e->rect(), kep_, QRectF(QPointF(e->rect().topLeft()) * kep_.devicePixelRatio(),
-                                         QSizeF(e->rect().size()) * kep_.devicePixelRatio()));
+    p.fillRect(e->rect(), QColor(0, 128, 0));
+    // In device pixels: a picture of its place's size is copied pixel for pixel.
+    const qreal dpr = devicePixelRatioF();
+    p.scale(1 / dpr, 1 / dpr);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const Kep& k : kepek_) p.drawPixmap(QRectF(k.hova), k.kep, QRectF(k.kep.rect()));
+    emit festve();
     if (!jeloloLatszik_ || !hasFocus()) return;
     // The selection mark in whole device pixels, corners rounded as the cards' are: a dark band
     // outside a yellow one, so it shows on the green cloth and on a light card face alike.
-    const qreal dpr = devicePixelRatioF();
     const qreal k = dpr / tarolas::kTwipPerPixel;
     const int x0 = qRound(jelolo_.x * k), y0 = qRound(jelolo_.y * k);
     const int x1 = qRound((jelolo_.x + jelolo_.w) * k), y1 = qRound((jelolo_.y + jelolo_.h) * k);
     const int t = std::max(1, qRound(2 * dpr));
-    p.scale(1 / dpr, 1 / dpr);
     auto keret = [&](int beljebb, const QColor& szin) {
         const QRect r(QPoint(x0 + beljebb, y0 + beljebb), QPoint(x1 - 1 - beljebb, y1 - 1 - beljebb));
         p.fillRect(QRect(r.left(), r.top(), r.width(), t), szin);
@@ -69,7 +68,7 @@ void TableWidget::paintEvent(QPaintEvent* e) {
 void TableWidget::resizeEvent(QResizeEvent*) { emit resized(); }
 
 bool TableWidget::event(QEvent* e) {
-    // Moved to a screen with another pixel ratio: the backing picture must be painted anew.
+    // Moved to a screen with another pixel ratio: the cards must be placed anew.
     if (e->type() == QEvent::ScreenChangeInternal) emit resized();
     return QWidget::event(e);
 }
@@ -119,6 +118,11 @@ void TableWidget::setJelolo(const tarolas::Teglalap& hely, bool latszik) {
     jelolo_ = hely;
     jeloloLatszik_ = latszik;
     if (valtozott) update();
+}
+
+void TableWidget::setKepek(std::vector<Kep> kepek) {
+    kepek_ = std::move(kepek);
+    update();
 }
 
 void TableWidget::setFestett(std::vector<tarolas::FestettLap> lapok, const tarolas::Geometria& g, float H) {

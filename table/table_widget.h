@@ -1,6 +1,6 @@
 #pragma once
 
-// The card table `Picture3`: it keeps the last painted picture and reports pointer events in
+// The card table `Picture3`: it paints the cards of the last redraw and reports pointer events in
 // twips, with the old toolkit's button mask (1 left, 2 right, 4 middle). It also passes keys on,
 // draws the keyboard selection's mark over the picture, and keeps what it painted for whoever reads
 // the table out.
@@ -18,8 +18,17 @@ class TableWidget : public QWidget {
 public:
     explicit TableWidget(QWidget* parent = nullptr);
 
-    // The backing picture; whoever paints it calls update() when done.
-    QPixmap& kep() { return kep_; }
+    // One card picture of a redraw and where it goes, in device pixels. A picture of another size
+    // than its place (one of the last card size, while the window's size changes) is drawn
+    // smoothly scaled into it.
+    struct Kep {
+        QPixmap kep;
+        QRect hova;
+    };
+    // The pictures a redraw paints on the green cloth, in painting order; repainted at the next
+    // paint. Nothing else is kept, so the table never holds a picture of its own size.
+    void setKepek(std::vector<Kep> kepek);
+    const std::vector<Kep>& kepek() const { return kepek_; }
     // Inner size in twips (the old toolkit's ScaleWidth and ScaleHeight).
     float scaleWidth() const;
     float scaleHeight() const;
@@ -46,6 +55,8 @@ signals:
     void mouseUp(int button, int shift, float x, float y);
     void mouseMove(int button, int shift, float x, float y);
     void rajzolva();
+    // The table has been painted on screen.
+    void festve();
     // The keyboard focus has come to the table, told after Qt's own news of it; `vissza` unless it
     // came by a click (back from a box, a window, Tab).
     void fokuszKapott(bool vissza);
@@ -63,7 +74,7 @@ protected:
     void focusOutEvent(QFocusEvent*) override;
 
 private:
-    QPixmap kep_;
+    std::vector<Kep> kepek_;
     QPointF mutato_;
     bool rajta_ = false;
     tarolas::Teglalap jelolo_;

@@ -25,27 +25,28 @@ TEST(Table, DealsOnF2AndRedrawsOnResizeUnlessUnderAHundredTwips) {
     EXPECT_EQ(w.statusText(1), QStringLiteral("Az adu színe: ") + QString::fromUtf8(szinek[w.st().adu - 1]));
     EXPECT_EQ(w.Label1->text(), QStringLiteral("9 kártya"));
 
-    const QSize eredeti = w.Picture3->size();
+    const QSize eredeti = w.Picture3->size(), ablak = w.size();
     const int renders0 = w.pakli.renderCount();
-    w.Picture3->resize(eredeti + QSize(300, 200));
+    w.resize(ablak + QSize(300, 200));
     EXPECT_EQ(w.geometria().lapmagassag, (eredeti.height() + 200) * 15 / 4.0f);
-    EXPECT_EQ(w.Picture3->kep().size(), w.Picture3->size() * w.Picture3->devicePixelRatioF());
+    // Rendered at the new size once it has stayed a moment; until then the cards at hand, scaled.
+    EXPECT_EQ(w.pakli.renderCount(), renders0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.pakli.renderCount() > renders0; }, 150));
     const int renders1 = w.pakli.renderCount();
-    EXPECT_GT(renders1, renders0);
     // Back at the first size: its pictures were dropped, so they are rendered again.
-    w.Picture3->resize(eredeti);
-    EXPECT_EQ(w.pakli.renderCount() - renders1, renders1 - renders0);
+    w.resize(ablak);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.pakli.renderCount() - renders1 == renders1 - renders0; }, 150));
 
     // Showing a marriage redraws the cards but leaves the buttons ("Tarolás" at the deal's start) alone.
     w.jatek().st.soron = tarolas::kGep;
     w.felfordito({3, 4});
     EXPECT_FALSE(w.Command1[0]->isHidden());
     const float lapmagassag = w.geometria().lapmagassag;
-    const qint64 kep = w.Picture3->kep().cacheKey();
+    const QRect kep = w.Picture3->kepek().back().hova;
     const QRect felirat = w.Label1->geometry();
     w.jatek().st.talonszam = 3;
     w.Picture3->resize(eredeti.width() + 40, 6);  // 90 twips
-    EXPECT_EQ(w.Picture3->kep().cacheKey(), kep);
+    EXPECT_EQ(w.Picture3->kepek().back().hova, kep);
     EXPECT_EQ(w.geometria().lapmagassag, lapmagassag);
     EXPECT_EQ(w.Label1->geometry(), felirat);
     EXPECT_EQ(w.Label1->text(), QStringLiteral("9 kártya"));
@@ -54,6 +55,26 @@ TEST(Table, DealsOnF2AndRedrawsOnResizeUnlessUnderAHundredTwips) {
     EXPECT_EQ(w.geometria().lapmagassag, 105.0f / 4);
     EXPECT_EQ(w.Label1->text(), QStringLiteral("3 kártya"));
     EXPECT_TRUE(w.Command1[0]->isHidden());
+}
+
+// Dragged bigger frame by frame, the table shows the cards it has, scaled; once the size stays,
+// it is the very picture a window opened at that size shows.
+TEST(Table, SettledPictureAfterAResizeIsAFreshWindowsAtThatSize) {
+    using namespace tarolas;
+    test::Ablak a;
+    test::allas(a, test::Valasz);
+    for (int i = 1; i <= 6; ++i) {
+        a.resize(a.size() + QSize(4 * i, 3 * i));
+        QCoreApplication::processEvents();
+    }
+    Form1 b;
+    b.resize(a.size());
+    b.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return b.Picture3->size() == a.Picture3->size(); }));
+    b.pakli.clear();  // as if nothing had been rendered before this size
+    test::allas(b, test::Valasz);
+    const QImage friss = b.Picture3->grab().toImage();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return a.Picture3->grab().toImage() == friss; }, 150));
 }
 
 TEST(StrongOpponentMenu, OneCheckableItemUnderFajlOffAtStartSwitchesTheGame) {
