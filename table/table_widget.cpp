@@ -44,7 +44,6 @@ void TableWidget::paintEvent(QPaintEvent* e) {
     // In device pixels: a picture of its place's size is copied pixel for pixel.
     const qreal dpr = devicePixelRatioF();
     p.scale(1 / dpr, 1 / dpr);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const Kep& k : kepek_) p.drawPixmap(QRectF(k.hova), k.kep, QRectF(k.kep.rect()));
     emit festve();
     if (!jeloloLatszik_ || !hasFocus()) return;
