@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "access/accessibility.h"
+#include "mid_deal.h"
 #include "table/form1.h"
 #include "table/table_widget.h"
 
@@ -46,20 +47,6 @@ struct Ures : QMainWindow {
         setCentralWidget(new Zold);
     }
 };
-
-// A deal half-way through: nine cards in hand, one led, five in the talon, both piles started.
-void kozepe(Form1& w) {
-    tarolas::GameState& st = w.jatek().st;
-    st = tarolas::GameState{};
-    st.adu = tarolas::Piros;
-    st.adulap = 12;
-    st.talonszam = 5;
-    st.soron = tarolas::kJatekos;
-    st.kezek = {{{11, 23, 34, 33, 45}, {13, 14, 0, 41, 35}}};
-    st.asztal = {24};
-    st.gepvittlapok = {21, 25, 43, 44};
-    st.jatekosvittlapok = {31, 32, 15, 42};
-}
 
 // Tells when the central widget has been painted at a size it had not been painted at before.
 class Festesfigyelo : public QObject {
