@@ -214,9 +214,10 @@ struct Kereso {
     }
 };
 
-// A move at the top: exchange first or not, then the card.
+// A move at the top: exchange first or not, close the talon or not, then the card.
 struct Valasztas {
     bool csere = false;
+    bool takar = false;
     int lap = kNincs;
 };
 
@@ -235,16 +236,23 @@ Valasztas legjobb(const GameState& st, const Beallitas& b, int en) {
     const bool hivo = v.allas.tet == kNincs;
     // Only the player leads with a marriage already announced: it counts, and one of its cards must follow.
     const bool fuggo = hivo && en == kJatekos && (st.husz || st.negyven);
+    // Closing is the player's alone, before its lead while face-down cards are left. Once closed
+    // the talon's cards never come into play, so the search below runs to the end of the deal.
+    const bool takarhat = hivo && en == kJatekos && b.takarhat && !v.allas.takart && v.allas.talonszam > 0;
     if (hivo) {
-        for (bool csere : {true, false}) {
-            if (csere && !v.allas.cserelhet(en)) continue;
-            Allas a = v.allas;
-            if (csere) modell::cserel(a, en);
-            const Lapok lapok = fuggo ? a.kez[en] & fuggoLapjai(a, en, st.negyven) : a.kez[en];
-            for (Lapok l = lapok; l; l &= l - 1) jeloltek.push_back({csere, std::countr_zero(l)});
+        // Playing on comes before closing, so a tie keeps the talon open.
+        for (bool takar : {false, true}) {
+            if (takar && !takarhat) continue;
+            for (bool csere : {true, false}) {
+                if (csere && !v.allas.cserelhet(en)) continue;
+                Allas a = v.allas;
+                if (csere) modell::cserel(a, en);
+                const Lapok lapok = fuggo ? a.kez[en] & fuggoLapjai(a, en, st.negyven) : a.kez[en];
+                for (Lapok l = lapok; l; l &= l - 1) jeloltek.push_back({csere, takar, std::countr_zero(l)});
+            }
         }
     } else {
-        for (Lapok l = modell::valaszthato(v.allas); l; l &= l - 1) jeloltek.push_back({false, std::countr_zero(l)});
+        for (Lapok l = modell::valaszthato(v.allas); l; l &= l - 1) jeloltek.push_back({false, false, std::countr_zero(l)});
     }
     if (jeloltek.size() <= 1) return jeloltek.empty() ? Valasztas{} : jeloltek[0];
 
@@ -259,6 +267,7 @@ Valasztas legjobb(const GameState& st, const Beallitas& b, int en) {
         for (std::size_t j = 0; j < jeloltek.size(); ++j) {
             Allas c = a;
             if (jeloltek[j].csere) modell::cserel(c, en);
+            if (jeloltek[j].takar) modell::takar(c);
             int e;
             if (hivo && !fuggo) e = hiv(c, jeloltek[j].lap) ? vegErtek(c) : kereso.ertek(c, -kVegtelen, kVegtelen, 0);
             else {
@@ -269,7 +278,8 @@ Valasztas legjobb(const GameState& st, const Beallitas& b, int en) {
             osszeg[j] += en == kGep ? e : -e;
         }
     }
-    // Ties go to the first candidate: the exchange before none, a stronger card before a weaker.
+    // Ties go to the first candidate: open before closed, the exchange before none, a stronger card
+    // before a weaker.
     std::size_t best = 0;
     for (std::size_t j = 1; j < jeloltek.size(); ++j)
         if (osszeg[j] > osszeg[best]) best = j;
@@ -286,7 +296,7 @@ int bemondottSzin(const std::array<Kartya, 5>& kez, Kartya lap) {
 
 Hivas hivas(const GameState& st, const Beallitas& b, int en) {
     const Valasztas v = legjobb(st, b, en);
-    return {v.csere, modell::kodja(v.lap)};
+    return {v.csere, modell::kodja(v.lap), v.takar};
 }
 
 Kartya valasz(const GameState& st, const Beallitas& b, int en) { return modell::kodja(legjobb(st, b, en).lap); }
