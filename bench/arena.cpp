@@ -1,10 +1,12 @@
 // Whole matches, headless: the computer (the fixed rules, or the strong opponent) against the
 // reference player, or against a player that follows every hint, with each side's share of the
-// matches and its 95% interval.
+// matches and its 95% interval. The hint follower closes the talon when told to, and the deals it
+// closed are counted with how many of them it won; --no-close asks for hints that never close.
 //
-//   arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint]
+//   arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint] [--no-close]
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -24,9 +26,22 @@ struct Ablak : test::FakePlatform {
     long meccsek = 0, gepNyert = 0, cel = 0;
     long leosztasok = 0, dontesek = 0;
     double leghosszabb = 0;  // the longest single decision, in ms
+    bool takartam = false;   // the follower closed the talon in this deal
+    long takarasok = 0, takartNyert = 0;
+    std::array<long, 2> egysegek{};  // units won over all deals, each side
     MsgResult messageBox(const std::string& text, MsgButtons b, bool) override {
         if (b == MsgButtons::Ok) {
-            leosztasok += text.find("\rÉrtéke: ") != std::string::npos;
+            const bool eredmeny = text.find("\rÉrtéke: ") != std::string::npos;
+            leosztasok += eredmeny;
+            if (eredmeny) {
+                const long e = std::atol(text.c_str() + text.find("\rÉrtéke: ") + std::strlen("\rÉrtéke: "));
+                if (!text.starts_with("Döntetlen")) egysegek[text.starts_with("Te nyerted") ? kJatekos : kGep] += e;
+            }
+            if (eredmeny && takartam) {
+                ++takarasok;
+                takartNyert += text.starts_with("Te nyerted");
+                takartam = false;
+            }
             return MsgResult::Ok;
         }
         ++meccsek;
@@ -36,9 +51,13 @@ struct Ablak : test::FakePlatform {
 };
 
 // The player's seat does whatever the hint says.
-void tippKoveto(Jatek& jatek) {
+void tippKoveto(Jatek& jatek, Ablak& ablak) {
     const Tipp t = jatek.tipp();
     if (t.csere) jatek.adulapcsere();
+    if (t.takaras) {
+        jatek.talontakaras();
+        ablak.takartam = true;
+    }
     if (t.bemondas != 0) jatek.Command1_Click(t.bemondas == 40 ? 1 : 2);
     if (t.kesz) return jatek.Command1_Click(3);
     const auto& kez = jatek.st.kezek[kJatekos];
@@ -59,7 +78,7 @@ void sor(const char* ki, long k, long n) {
 int main(int argc, char** argv) {
     long meccsek = 2000;
     std::uint32_t mag = 1;
-    bool alap = false, tipp = false;
+    bool alap = false, tipp = false, takarhat = true;
     eros::Beallitas beallitas;
     for (int i = 1; i < argc; ++i) {
         const bool van = i + 1 < argc;
@@ -69,8 +88,9 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--depth") && van) beallitas.melyseg = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--baseline")) alap = true;
         else if (!std::strcmp(argv[i], "--hint")) tipp = true;
+        else if (!std::strcmp(argv[i], "--no-close")) takarhat = false;
         else {
-            std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint]\n");
+            std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint] [--no-close]\n");
             return 2;
         }
     }
@@ -83,10 +103,12 @@ int main(int argc, char** argv) {
     jatek.setErosGep(!alap);
     beallitas.mag = mag;
     jatek.erosBeallitas() = beallitas;
+    // Only the player's seat ever closes, so the computer's choices stay the same either way.
+    jatek.erosBeallitas().takarhat = takarhat;
 
     const auto kezdet = std::chrono::steady_clock::now();
     jatek.ujjatek_Click();
-    while (ablak.meccsek < meccsek) tipp ? tippKoveto(jatek) : test::referenciaLepes(jatek);
+    while (ablak.meccsek < meccsek) tipp ? tippKoveto(jatek, ablak) : test::referenciaLepes(jatek);
     const double mp = std::chrono::duration<double>(std::chrono::steady_clock::now() - kezdet).count();
 
     std::printf("%s computer vs %s: %ld matches, %ld deals, seed %u", alap ? "fixed-rule" : "strong",
@@ -95,5 +117,12 @@ int main(int argc, char** argv) {
     std::printf(", %.1f s\n", mp);
     sor("computer", ablak.gepNyert, ablak.meccsek);
     sor(tipp ? "hint follower" : "reference", ablak.meccsek - ablak.gepNyert, ablak.meccsek);
+    std::printf("  units over all deals: computer %ld, %s %ld\n", ablak.egysegek[kGep], tipp ? "hint follower" : "reference",
+                ablak.egysegek[kJatekos]);
+    if (tipp) {
+        std::printf("  closing %s: the hint closed in %ld of %ld deals (%.1f%%)\n", takarhat ? "advised" : "never advised",
+                    ablak.takarasok, ablak.leosztasok, 100.0 * static_cast<double>(ablak.takarasok) / static_cast<double>(ablak.leosztasok));
+        if (ablak.takarasok > 0) sor("closed, won", ablak.takartNyert, ablak.takarasok);
+    }
     return 0;
 }

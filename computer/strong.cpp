@@ -257,6 +257,7 @@ Valasztas legjobb(const GameState& st, const Beallitas& b, int en) {
     if (jeloltek.size() <= 1) return jeloltek.empty() ? Valasztas{} : jeloltek[0];
 
     std::vector<long> osszeg(jeloltek.size(), 0);
+    std::vector<int> nyer(jeloltek.size(), 0);  // guessed deals in which the move wins the deal
     std::uint64_t rng = b.mag ^ v.ujjlenyomat();
     kever(rng);
     // With nothing hidden one deal is the whole truth.
@@ -275,14 +276,19 @@ Valasztas legjobb(const GameState& st, const Beallitas& b, int en) {
                 e = kereso.ertek(c, -kVegtelen, kVegtelen, hivo ? 0 : 1);
             }
             // The search scores from the computer's side; the player's seat wants the least.
-            osszeg[j] += en == kGep ? e : -e;
+            const int sajat = en == kGep ? e : -e;
+            osszeg[j] += sajat;
+            nyer[j] += sajat > kEgyseg / 2;
         }
     }
     // Ties go to the first candidate: open before closed, the exchange before none, a stronger card
     // before a weaker.
     std::size_t best = 0;
+    // Each guessed deal is solved with every card in sight, which flatters the closed game most of
+    // all: its play is searched to the end, the open one only to an estimate. So a close counts
+    // only when it wins the deal in every guess, as a player closes who can count the 66.
     for (std::size_t j = 1; j < jeloltek.size(); ++j)
-        if (osszeg[j] > osszeg[best]) best = j;
+        if (osszeg[j] > osszeg[best] && (!jeloltek[j].takar || nyer[j] == mintak)) best = j;
     return jeloltek[best];
 }
 
