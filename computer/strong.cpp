@@ -263,32 +263,42 @@ Valasztas legjobb(const GameState& st, const Beallitas& b, int en) {
     // With nothing hidden one deal is the whole truth.
     const int mintak = v.rejtett == v.ismert ? 1 : std::max(1, b.mintak);
     Kereso kereso{b.melyseg};
+    // The side's own score of a candidate in one guessed deal.
+    const auto ertekel = [&](const Valasztas& jelolt, Allas c) {
+        if (jelolt.csere) modell::cserel(c, en);
+        if (jelolt.takar) modell::takar(c);
+        int e;
+        if (hivo && !fuggo) e = hiv(c, jelolt.lap) ? vegErtek(c) : kereso.ertek(c, -kVegtelen, kVegtelen, 0);
+        else {
+            modell::kijatszik(c, jelolt.lap);
+            e = kereso.ertek(c, -kVegtelen, kVegtelen, hivo ? 0 : 1);
+        }
+        // The search scores from the computer's side; the player's seat wants the least.
+        return en == kGep ? e : -e;
+    };
     for (int m = 0; m < mintak; ++m) {
         const Allas a = minta(v, rng);
         for (std::size_t j = 0; j < jeloltek.size(); ++j) {
-            Allas c = a;
-            if (jeloltek[j].csere) modell::cserel(c, en);
-            if (jeloltek[j].takar) modell::takar(c);
-            int e;
-            if (hivo && !fuggo) e = hiv(c, jeloltek[j].lap) ? vegErtek(c) : kereso.ertek(c, -kVegtelen, kVegtelen, 0);
-            else {
-                modell::kijatszik(c, jeloltek[j].lap);
-                e = kereso.ertek(c, -kVegtelen, kVegtelen, hivo ? 0 : 1);
-            }
-            // The search scores from the computer's side; the player's seat wants the least.
-            const int sajat = en == kGep ? e : -e;
+            const int sajat = ertekel(jeloltek[j], a);
             osszeg[j] += sajat;
             nyer[j] += sajat > kEgyseg / 2;
         }
     }
     // Ties go to the first candidate: open before closed, the exchange before none, a stronger card
     // before a weaker.
-    std::size_t best = 0;
+    std::size_t best = 0, nyitott = 0;
     // Each guessed deal is solved with every card in sight, which flatters the closed game most of
     // all: its play is searched to the end, the open one only to an estimate. So a close counts
     // only when it wins the deal in every guess, as a player closes who can count the 66.
-    for (std::size_t j = 1; j < jeloltek.size(); ++j)
+    for (std::size_t j = 1; j < jeloltek.size(); ++j) {
         if (osszeg[j] > osszeg[best] && (!jeloltek[j].takar || nyer[j] == mintak)) best = j;
+        if (osszeg[j] > osszeg[nyitott] && !jeloltek[j].takar) nyitott = j;
+    }
+    // And it must hold in three times as many guesses again: the more cards unseen, the likelier a
+    // few guesses all miss the hand that beats it.
+    if (jeloltek[best].takar && mintak > 1)
+        for (int m = 0; m < 3 * mintak; ++m)
+            if (ertekel(jeloltek[best], minta(v, rng)) <= kEgyseg / 2) return jeloltek[nyitott];
     return jeloltek[best];
 }
 
