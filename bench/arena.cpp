@@ -1,9 +1,10 @@
 // Whole matches, headless: the computer (the fixed rules, or the strong opponent) against the
 // reference player, or against a player that follows every hint, with each side's share of the
 // matches and its 95% interval. The hint follower closes the talon when told to, and the deals it
-// closed are counted with how many of them it won; --no-close asks for hints that never close.
+// closed are counted with how many of them it won; --no-close asks for hints that never close;
+// --paired plays each deal the hint closes on twice more from there, closing and never closing.
 //
-//   arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint] [--no-close]
+//   arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint] [--no-close] [--paired]
 
 #include <algorithm>
 #include <array>
@@ -29,13 +30,16 @@ struct Ablak : test::FakePlatform {
     bool takartam = false;   // the follower closed the talon in this deal
     long takarasok = 0, takartNyert = 0;
     std::array<long, 2> egysegek{};  // units won over all deals, each side
+    long utolso = 0;                 // the last deal's units, the follower's side (lost: negative)
     MsgResult messageBox(const std::string& text, MsgButtons b, bool) override {
         if (b == MsgButtons::Ok) {
             const bool eredmeny = text.find("\rÉrtéke: ") != std::string::npos;
             leosztasok += eredmeny;
             if (eredmeny) {
                 const long e = std::atol(text.c_str() + text.find("\rÉrtéke: ") + std::strlen("\rÉrtéke: "));
-                if (!text.starts_with("Döntetlen")) egysegek[text.starts_with("Te nyerted") ? kJatekos : kGep] += e;
+                const bool dontetlen = text.starts_with("Döntetlen"), nyert = text.starts_with("Te nyerted");
+                if (!dontetlen) egysegek[nyert ? kJatekos : kGep] += e;
+                utolso = dontetlen ? 0 : nyert ? e : -e;
             }
             if (eredmeny && takartam) {
                 ++takarasok;
@@ -64,6 +68,24 @@ void tippKoveto(Jatek& jatek, Ablak& ablak) {
     jatek.kijatszas(static_cast<int>(std::find(kez.begin(), kez.end(), t.lap) - kez.begin()));
 }
 
+// The deal from here on copies of the game, once closing as told and once never closing: the
+// follower's units in each.
+std::array<long, 2> ketUton(Jatek& jatek, const test::SeededRandom& lapok) {
+    std::array<long, 2> u{};
+    for (int k = 0; k < 2; ++k) {
+        Ablak a;
+        test::SeededRandom l = lapok;
+        Jatek j{a, l};
+        j.st = jatek.st;
+        j.setErosGep(jatek.erosGep());
+        j.erosBeallitas() = jatek.erosBeallitas();
+        j.erosBeallitas().takarhat = k == 0;
+        while (a.leosztasok == 0) tippKoveto(j, a);
+        u[static_cast<std::size_t>(k)] = a.utolso;
+    }
+    return u;
+}
+
 // Wilson score interval for k successes in n.
 void sor(const char* ki, long k, long n) {
     const double z = 1.96, p = static_cast<double>(k) / static_cast<double>(n), nn = static_cast<double>(n);
@@ -78,7 +100,7 @@ void sor(const char* ki, long k, long n) {
 int main(int argc, char** argv) {
     long meccsek = 2000;
     std::uint32_t mag = 1;
-    bool alap = false, tipp = false, takarhat = true;
+    bool alap = false, tipp = false, takarhat = true, parban = false;
     eros::Beallitas beallitas;
     for (int i = 1; i < argc; ++i) {
         const bool van = i + 1 < argc;
@@ -89,8 +111,9 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--baseline")) alap = true;
         else if (!std::strcmp(argv[i], "--hint")) tipp = true;
         else if (!std::strcmp(argv[i], "--no-close")) takarhat = false;
+        else if (!std::strcmp(argv[i], "--paired")) parban = tipp = true;
         else {
-            std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint] [--no-close]\n");
+            std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint] [--no-close] [--paired]\n");
             return 2;
         }
     }
@@ -108,7 +131,17 @@ int main(int argc, char** argv) {
 
     const auto kezdet = std::chrono::steady_clock::now();
     jatek.ujjatek_Click();
-    while (ablak.meccsek < meccsek) tipp ? tippKoveto(jatek, ablak) : test::referenciaLepes(jatek);
+    long parok = 0, jobb = 0, rosszabb = 0, nyereseg = 0;
+    while (ablak.meccsek < meccsek) {
+        if (parban && jatek.st.soron == kJatekos && jatek.tipp().takaras) {
+            const auto [zarva, nyitva] = ketUton(jatek, lapok);
+            ++parok;
+            jobb += zarva > nyitva;
+            rosszabb += zarva < nyitva;
+            nyereseg += zarva - nyitva;
+        }
+        tipp ? tippKoveto(jatek, ablak) : test::referenciaLepes(jatek);
+    }
     const double mp = std::chrono::duration<double>(std::chrono::steady_clock::now() - kezdet).count();
 
     std::printf("%s computer vs %s: %ld matches, %ld deals, seed %u", alap ? "fixed-rule" : "strong",
@@ -124,5 +157,8 @@ int main(int argc, char** argv) {
                     ablak.takarasok, ablak.leosztasok, 100.0 * static_cast<double>(ablak.takarasok) / static_cast<double>(ablak.leosztasok));
         if (ablak.takarasok > 0) sor("closed, won", ablak.takartNyert, ablak.takarasok);
     }
+    if (parban)
+        std::printf("  paired: %ld closes played out both ways; closing did better in %ld, worse in %ld, %+ld units\n",
+                    parok, jobb, rosszabb, nyereseg);
     return 0;
 }
