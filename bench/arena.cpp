@@ -1,10 +1,13 @@
 // Whole matches, headless: the computer (the fixed rules, or the strong opponent) against the
 // reference player, or against a player that follows every hint, with each side's share of the
-// matches and its 95% interval.
+// matches and its 95% interval. The hint follower closes the talon when told to, and the deals it
+// closed are counted with how many of them it won; --no-close asks for hints that never close;
+// --paired plays each deal the hint closes on twice more from there, closing and never closing.
 //
-//   arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint]
+//   arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint] [--no-close] [--paired]
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -24,9 +27,25 @@ struct Ablak : test::FakePlatform {
     long meccsek = 0, gepNyert = 0, cel = 0;
     long leosztasok = 0, dontesek = 0;
     double leghosszabb = 0;  // the longest single decision, in ms
+    bool takartam = false;   // the follower closed the talon in this deal
+    long takarasok = 0, takartNyert = 0;
+    std::array<long, 2> egysegek{};  // units won over all deals, each side
+    long utolso = 0;                 // the last deal's units, the follower's side (lost: negative)
     MsgResult messageBox(const std::string& text, MsgButtons b, bool) override {
         if (b == MsgButtons::Ok) {
-            leosztasok += text.find("\rÉrtéke: ") != std::string::npos;
+            const bool eredmeny = text.find("\rÉrtéke: ") != std::string::npos;
+            leosztasok += eredmeny;
+            if (eredmeny) {
+                const long e = std::atol(text.c_str() + text.find("\rÉrtéke: ") + std::strlen("\rÉrtéke: "));
+                const bool dontetlen = text.starts_with("Döntetlen"), nyert = text.starts_with("Te nyerted");
+                if (!dontetlen) egysegek[nyert ? kJatekos : kGep] += e;
+                utolso = dontetlen ? 0 : nyert ? e : -e;
+            }
+            if (eredmeny && takartam) {
+                ++takarasok;
+                takartNyert += text.starts_with("Te nyerted");
+                takartam = false;
+            }
             return MsgResult::Ok;
         }
         ++meccsek;
@@ -36,13 +55,35 @@ struct Ablak : test::FakePlatform {
 };
 
 // The player's seat does whatever the hint says.
-void tippKoveto(Jatek& jatek) {
+void tippKoveto(Jatek& jatek, Ablak& ablak) {
     const Tipp t = jatek.tipp();
     if (t.csere) jatek.adulapcsere();
+    if (t.takaras) {
+        jatek.talontakaras();
+        ablak.takartam = true;
+    }
     if (t.bemondas != 0) jatek.Command1_Click(t.bemondas == 40 ? 1 : 2);
     if (t.kesz) return jatek.Command1_Click(3);
     const auto& kez = jatek.st.kezek[kJatekos];
     jatek.kijatszas(static_cast<int>(std::find(kez.begin(), kez.end(), t.lap) - kez.begin()));
+}
+
+// The deal from here on copies of the game, once closing as told and once never closing: the
+// follower's units in each.
+std::array<long, 2> ketUton(Jatek& jatek, const test::SeededRandom& lapok) {
+    std::array<long, 2> u{};
+    for (int k = 0; k < 2; ++k) {
+        Ablak a;
+        test::SeededRandom l = lapok;
+        Jatek j{a, l};
+        j.st = jatek.st;
+        j.setErosGep(jatek.erosGep());
+        j.erosBeallitas() = jatek.erosBeallitas();
+        j.erosBeallitas().takarhat = k == 0;
+        while (a.leosztasok == 0) tippKoveto(j, a);
+        u[static_cast<std::size_t>(k)] = a.utolso;
+    }
+    return u;
 }
 
 // Wilson score interval for k successes in n.
@@ -59,7 +100,7 @@ void sor(const char* ki, long k, long n) {
 int main(int argc, char** argv) {
     long meccsek = 2000;
     std::uint32_t mag = 1;
-    bool alap = false, tipp = false;
+    bool alap = false, tipp = false, takarhat = true, parban = false;
     eros::Beallitas beallitas;
     for (int i = 1; i < argc; ++i) {
         const bool van = i + 1 < argc;
@@ -69,8 +110,10 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--depth") && van) beallitas.melyseg = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--baseline")) alap = true;
         else if (!std::strcmp(argv[i], "--hint")) tipp = true;
+        else if (!std::strcmp(argv[i], "--no-close")) takarhat = false;
+        else if (!std::strcmp(argv[i], "--paired")) parban = tipp = true;
         else {
-            std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint]\n");
+            std::fprintf(stderr, "usage: arena [--matches N] [--seed S] [--samples K] [--depth D] [--baseline] [--hint] [--no-close] [--paired]\n");
             return 2;
         }
     }
@@ -83,10 +126,22 @@ int main(int argc, char** argv) {
     jatek.setErosGep(!alap);
     beallitas.mag = mag;
     jatek.erosBeallitas() = beallitas;
+    // Only the player's seat ever closes, so the computer's choices stay the same either way.
+    jatek.erosBeallitas().takarhat = takarhat;
 
     const auto kezdet = std::chrono::steady_clock::now();
     jatek.ujjatek_Click();
-    while (ablak.meccsek < meccsek) tipp ? tippKoveto(jatek) : test::referenciaLepes(jatek);
+    long parok = 0, jobb = 0, rosszabb = 0, nyereseg = 0;
+    while (ablak.meccsek < meccsek) {
+        if (parban && jatek.st.soron == kJatekos && jatek.tipp().takaras) {
+            const auto [zarva, nyitva] = ketUton(jatek, lapok);
+            ++parok;
+            jobb += zarva > nyitva;
+            rosszabb += zarva < nyitva;
+            nyereseg += zarva - nyitva;
+        }
+        tipp ? tippKoveto(jatek, ablak) : test::referenciaLepes(jatek);
+    }
     const double mp = std::chrono::duration<double>(std::chrono::steady_clock::now() - kezdet).count();
 
     std::printf("%s computer vs %s: %ld matches, %ld deals, seed %u", alap ? "fixed-rule" : "strong",
@@ -95,5 +150,15 @@ int main(int argc, char** argv) {
     std::printf(", %.1f s\n", mp);
     sor("computer", ablak.gepNyert, ablak.meccsek);
     sor(tipp ? "hint follower" : "reference", ablak.meccsek - ablak.gepNyert, ablak.meccsek);
+    std::printf("  units over all deals: computer %ld, %s %ld\n", ablak.egysegek[kGep], tipp ? "hint follower" : "reference",
+                ablak.egysegek[kJatekos]);
+    if (tipp) {
+        std::printf("  closing %s: the hint closed in %ld of %ld deals (%.1f%%)\n", takarhat ? "advised" : "never advised",
+                    ablak.takarasok, ablak.leosztasok, 100.0 * static_cast<double>(ablak.takarasok) / static_cast<double>(ablak.leosztasok));
+        if (ablak.takarasok > 0) sor("closed, won", ablak.takartNyert, ablak.takarasok);
+    }
+    if (parban)
+        std::printf("  paired: %ld closes played out both ways; closing did better in %ld, worse in %ld, %+ld units\n",
+                    parok, jobb, rosszabb, nyereseg);
     return 0;
 }

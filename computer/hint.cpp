@@ -26,11 +26,13 @@ Tipp Jatek::tipp() const {
             if (c == kartya(st.adu, Also)) c = st.adulap;
     const int szin = st.husz || st.negyven ? 0 : eros::bemondottSzin(kez, h.lap);
     t.csere = h.csere;
+    t.takaras = h.takar;
     t.bemondas = szin == 0 ? 0 : szin == st.adu ? 40 : 20;
     t.lap = h.lap;
     if (t.bemondas != 0 && pontjai(kJatekos) + t.bemondas >= 66) {
         t.kesz = true;
         t.lap = 0;
+        t.takaras = false;  // the announcement ends the deal: nothing left to close for
         // The exchange only matters when it completes the marriage.
         if (parokat(st.kezek[kJatekos]).megvan(szin)) t.csere = false;
     }
@@ -53,8 +55,9 @@ std::string tippSzoveg(const Tipp& t, bool hiv) {
     if (!t.kesz && !ervenyes(t.lap)) return {};
     std::string s = "Tipp: ";
     if (t.csere) s += "cseréld az adut, ";
+    if (t.takaras) s += "takard be a talont, ";
     if (t.bemondas != 0) s += t.bemondas == 40 ? "mondj 40-et, " : "mondj 20-at, ";
-    const bool elotte = t.csere || t.bemondas != 0;
+    const bool elotte = t.csere || t.takaras || t.bemondas != 0;
     if (t.kesz) return s + (elotte ? "majd Kész." : "Kész, megvan a 66.");
     return s + (elotte ? "majd hívd " : hiv ? "hívd " : "rakd ") + targyeset(t.lap) + ".";
 }

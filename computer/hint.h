@@ -8,7 +8,8 @@
 
 namespace tarolas {
 
-// "Tipp: hívd a Zöld ászt.", "Tipp: mondj 40-et, majd hívd a Zöld királyt."; `hiv` tells a lead from an answer.
+// "Tipp: hívd a Zöld ászt.", "Tipp: takard be a talont, mondj 40-et, majd hívd a Zöld királyt.";
+// `hiv` tells a lead from an answer.
 // Empty for an empty hint.
 std::string tippSzoveg(const Tipp& t, bool hiv);
 

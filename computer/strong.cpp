@@ -214,9 +214,10 @@ struct Kereso {
     }
 };
 
-// A move at the top: exchange first or not, then the card.
+// A move at the top: exchange first or not, close the talon or not, then the card.
 struct Valasztas {
     bool csere = false;
+    bool takar = false;
     int lap = kNincs;
 };
 
@@ -235,44 +236,69 @@ Valasztas legjobb(const GameState& st, const Beallitas& b, int en) {
     const bool hivo = v.allas.tet == kNincs;
     // Only the player leads with a marriage already announced: it counts, and one of its cards must follow.
     const bool fuggo = hivo && en == kJatekos && (st.husz || st.negyven);
+    // Closing is the player's alone, before its lead while face-down cards are left. Once closed
+    // the talon's cards never come into play, so the search below runs to the end of the deal.
+    const bool takarhat = hivo && en == kJatekos && b.takarhat && !v.allas.takart && v.allas.talonszam > 0;
     if (hivo) {
-        for (bool csere : {true, false}) {
-            if (csere && !v.allas.cserelhet(en)) continue;
-            Allas a = v.allas;
-            if (csere) modell::cserel(a, en);
-            const Lapok lapok = fuggo ? a.kez[en] & fuggoLapjai(a, en, st.negyven) : a.kez[en];
-            for (Lapok l = lapok; l; l &= l - 1) jeloltek.push_back({csere, std::countr_zero(l)});
+        // Playing on comes before closing, so a tie keeps the talon open.
+        for (bool takar : {false, true}) {
+            if (takar && !takarhat) continue;
+            for (bool csere : {true, false}) {
+                if (csere && !v.allas.cserelhet(en)) continue;
+                Allas a = v.allas;
+                if (csere) modell::cserel(a, en);
+                const Lapok lapok = fuggo ? a.kez[en] & fuggoLapjai(a, en, st.negyven) : a.kez[en];
+                for (Lapok l = lapok; l; l &= l - 1) jeloltek.push_back({csere, takar, std::countr_zero(l)});
+            }
         }
     } else {
-        for (Lapok l = modell::valaszthato(v.allas); l; l &= l - 1) jeloltek.push_back({false, std::countr_zero(l)});
+        for (Lapok l = modell::valaszthato(v.allas); l; l &= l - 1) jeloltek.push_back({false, false, std::countr_zero(l)});
     }
     if (jeloltek.size() <= 1) return jeloltek.empty() ? Valasztas{} : jeloltek[0];
 
     std::vector<long> osszeg(jeloltek.size(), 0);
+    std::vector<int> nyer(jeloltek.size(), 0);  // guessed deals in which the move wins the deal
     std::uint64_t rng = b.mag ^ v.ujjlenyomat();
     kever(rng);
     // With nothing hidden one deal is the whole truth.
     const int mintak = v.rejtett == v.ismert ? 1 : std::max(1, b.mintak);
     Kereso kereso{b.melyseg};
+    // The side's own score of a candidate in one guessed deal.
+    const auto ertekel = [&](const Valasztas& jelolt, Allas c) {
+        if (jelolt.csere) modell::cserel(c, en);
+        if (jelolt.takar) modell::takar(c);
+        int e;
+        if (hivo && !fuggo) e = hiv(c, jelolt.lap) ? vegErtek(c) : kereso.ertek(c, -kVegtelen, kVegtelen, 0);
+        else {
+            modell::kijatszik(c, jelolt.lap);
+            e = kereso.ertek(c, -kVegtelen, kVegtelen, hivo ? 0 : 1);
+        }
+        // The search scores from the computer's side; the player's seat wants the least.
+        return en == kGep ? e : -e;
+    };
     for (int m = 0; m < mintak; ++m) {
         const Allas a = minta(v, rng);
         for (std::size_t j = 0; j < jeloltek.size(); ++j) {
-            Allas c = a;
-            if (jeloltek[j].csere) modell::cserel(c, en);
-            int e;
-            if (hivo && !fuggo) e = hiv(c, jeloltek[j].lap) ? vegErtek(c) : kereso.ertek(c, -kVegtelen, kVegtelen, 0);
-            else {
-                modell::kijatszik(c, jeloltek[j].lap);
-                e = kereso.ertek(c, -kVegtelen, kVegtelen, hivo ? 0 : 1);
-            }
-            // The search scores from the computer's side; the player's seat wants the least.
-            osszeg[j] += en == kGep ? e : -e;
+            const int sajat = ertekel(jeloltek[j], a);
+            osszeg[j] += sajat;
+            nyer[j] += sajat > kEgyseg / 2;
         }
     }
-    // Ties go to the first candidate: the exchange before none, a stronger card before a weaker.
-    std::size_t best = 0;
-    for (std::size_t j = 1; j < jeloltek.size(); ++j)
-        if (osszeg[j] > osszeg[best]) best = j;
+    // Ties go to the first candidate: open before closed, the exchange before none, a stronger card
+    // before a weaker.
+    std::size_t best = 0, nyitott = 0;
+    // Each guessed deal is solved with every card in sight, which flatters the closed game most of
+    // all: its play is searched to the end, the open one only to an estimate. So a close counts
+    // only when it wins the deal in every guess, as a player closes who can count the 66.
+    for (std::size_t j = 1; j < jeloltek.size(); ++j) {
+        if (osszeg[j] > osszeg[best] && (!jeloltek[j].takar || nyer[j] == mintak)) best = j;
+        if (osszeg[j] > osszeg[nyitott] && !jeloltek[j].takar) nyitott = j;
+    }
+    // And it must hold in three times as many guesses again: the more cards unseen, the likelier a
+    // few guesses all miss the hand that beats it.
+    if (jeloltek[best].takar && mintak > 1)
+        for (int m = 0; m < 3 * mintak; ++m)
+            if (ertekel(jeloltek[best], minta(v, rng)) <= kEgyseg / 2) return jeloltek[nyitott];
     return jeloltek[best];
 }
 
@@ -286,7 +312,7 @@ int bemondottSzin(const std::array<Kartya, 5>& kez, Kartya lap) {
 
 Hivas hivas(const GameState& st, const Beallitas& b, int en) {
     const Valasztas v = legjobb(st, b, en);
-    return {v.csere, modell::kodja(v.lap)};
+    return {v.csere, modell::kodja(v.lap), v.takar};
 }
 
 Kartya valasz(const GameState& st, const Beallitas& b, int en) { return modell::kodja(legjobb(st, b, en).lap); }

@@ -24,13 +24,15 @@ struct Beallitas;  // the strong opponent's settings (computer/strong.h)
 
 inline constexpr const char* kCim = "Tarolás";  // the application title, on every message box
 
-// What a strong player would do in the player's seat: exchange the trump card first, announce a
-// 20 or 40, then lead or answer `lap`; or press Kész (`lap` 0), after the announcement if any.
+// What a strong player would do in the player's seat: exchange the trump card first, close the
+// talon, announce a 20 or 40, then lead or answer `lap`; or press Kész (`lap` 0), after the
+// announcement if any.
 struct Tipp {
     bool kesz = false;
     bool csere = false;
     int bemondas = 0;  // 0, 20 or 40
     Kartya lap = 0;
+    bool takaras = false;  // close the talon before the lead
 
     bool operator==(const Tipp&) const = default;
 };

@@ -122,9 +122,10 @@ std::string tippMondat(const Tipp& t, bool hiv) {
     };
     resz(TAROLAS_SZOVEG("Tipp", "Tipp: "));
     if (t.csere) resz(TAROLAS_SZOVEG("Tipp", "cseréld az adut, "));
+    if (t.takaras) resz(TAROLAS_SZOVEG("Tipp", "takard be a talont, "));
     if (t.bemondas != 0)
         resz(t.bemondas == 40 ? TAROLAS_SZOVEG("Tipp", "mondj 40-et, ") : TAROLAS_SZOVEG("Tipp", "mondj 20-at, "));
-    const bool elotte = t.csere || t.bemondas != 0;
+    const bool elotte = t.csere || t.takaras || t.bemondas != 0;
     if (t.kesz) {
         resz(elotte ? TAROLAS_SZOVEG("Tipp", "majd Kész.") : TAROLAS_SZOVEG("Tipp", "Kész, megvan a 66."));
         return hu == magyar ? en : magyar;

@@ -235,14 +235,23 @@ void Form1::tipp_Click() {
     const tarolas::Tipp t = jatek_.tipp();
     const std::string szoveg = tarolas::tippMondat(t, st().asztal.empty());
     if (szoveg.empty()) return;
-    // Enter then plays the card; one taken in exchange will lie where the alsó is now.
-    const auto& kez = st().kezek[tarolas::kJatekos];
-    const tarolas::Kartya keresett = t.csere && t.lap == st().adulap ? tarolas::kartya(st().adu, tarolas::Also) : t.lap;
-    const auto slot = std::find(kez.begin(), kez.end(), keresett) - kez.begin();
-    if (keresett != 0 && slot < 5) {
-        kivalasztott_ = static_cast<int>(slot);
+    if (t.takaras) {
+        // Enter then makes the first step: the exchange, which closing would forbid, or the close;
+        // the next hint gives the card.
+        targy_ = utolsoTargy_ = t.csere ? tarolas::Targy::Adu : tarolas::Targy::Talon;
         billentyuvel_ = true;
         kivalasztasMutatasa();
+    } else {
+        // Enter then plays the card; one taken in exchange will lie where the alsó is now.
+        const auto& kez = st().kezek[tarolas::kJatekos];
+        const tarolas::Kartya keresett = t.csere && t.lap == st().adulap ? tarolas::kartya(st().adu, tarolas::Also) : t.lap;
+        const auto slot = std::find(kez.begin(), kez.end(), keresett) - kez.begin();
+        if (keresett != 0 && slot < 5) {
+            targy_.reset();
+            kivalasztott_ = static_cast<int>(slot);
+            billentyuvel_ = true;
+            kivalasztasMutatasa();
+        }
     }
     setStatusText(2, szoveg);
     emit tippAdva(QString::fromStdString(szoveg));

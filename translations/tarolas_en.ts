@@ -874,6 +874,10 @@
         <source>rakd %1.</source>
         <translation>play the %1.</translation>
     </message>
+    <message>
+        <source>takard be a talont, </source>
+        <translation>close the talon, </translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -16,7 +16,7 @@ bool benne(const auto& lapok, Kartya c) { return std::find(lapok.begin(), lapok.
 
 TEST(Hint, SameVisibleTableSameHintWhateverTheComputerHolds) {
     std::mt19937 rng{7};
-    int kulonbozo = 0;
+    int kulonbozo = 0, takar = 0;
     for (const GameState& st : test::jatekosLepesei(3, 250)) {
         // What the player is told of the computer's hand is true.
         for (Kartya c : st.gepnekNincs) EXPECT_FALSE(benne(st.kezek[kGep], c)) << megnevezo(c);
@@ -27,20 +27,23 @@ TEST(Hint, SameVisibleTableSameHintWhateverTheComputerHolds) {
         test::Proba p{st};
         p.jatek.erosBeallitas() = {99, 4, 2};
         const Tipp elso = p.jatek.tipp();
+        takar += elso.takaras;
         p.jatek.st = test::atkever(st, kJatekos, rng);
         kulonbozo += p.jatek.st.kezek[kGep] != st.kezek[kGep];
         EXPECT_EQ(p.jatek.tipp(), elso) << tippSzoveg(elso, st.asztal.empty());
     }
     EXPECT_GT(kulonbozo, 100);
+    EXPECT_GT(takar, 0);
 }
 
 // Each hint carried out through the table's own procedures: every step is offered, the card is taken.
 TEST(Hint, AlwaysAMoveTheTableAccepts) {
-    std::array<int, 4> fajtak{};  // exchanges, announcements, Kész, answers
+    std::array<int, 5> fajtak{};  // exchanges, closes, announcements, Kész, answers
     for (std::uint32_t mag : {4u, 5u}) {
         for (const GameState& st : test::jatekosLepesei(mag, 200)) {
             test::Proba p{st};
             Jatek& j = p.jatek;
+            j.erosBeallitas().mag = mag;  // every kind of step turns up, whatever the clock
             const Tipp t = j.tipp();
             const std::string mi = tippSzoveg(t, st.asztal.empty());
             ASSERT_FALSE(mi.empty());
@@ -48,16 +51,25 @@ TEST(Hint, AlwaysAMoveTheTableAccepts) {
                 ASSERT_TRUE(j.talonbanJatszik() && test::aduAlsoKezben(j.st)) << mi;
                 j.adulapcsere();
             }
+            if (t.takaras) {
+                ASSERT_TRUE(j.talonbanJatszik()) << mi;
+                j.talontakaras();
+            }
             if (t.bemondas != 0) {
                 ASSERT_TRUE(offeredButtons(j.st)[t.bemondas == 40 ? 1 : 2]) << mi;
                 j.Command1_Click(t.bemondas == 40 ? 1 : 2);
             }
             fajtak[0] += t.csere;
-            fajtak[1] += t.bemondas != 0;
-            fajtak[2] += t.kesz;
-            fajtak[3] += !st.asztal.empty();
+            fajtak[1] += t.takaras;
+            fajtak[2] += t.bemondas != 0;
+            fajtak[3] += t.kesz;
+            fajtak[4] += !st.asztal.empty();
+            // Kész exactly when the table offers it at a lead.
+            if (st.asztal.empty()) {
+                EXPECT_EQ(t.kesz, offeredButtons(j.st)[3]) << mi;
+            }
             if (t.kesz) {
-                EXPECT_TRUE(offeredButtons(j.st)[3] && t.lap == 0) << mi;
+                EXPECT_EQ(t.lap, 0) << mi;
                 continue;
             }
             const auto& kez = j.st.kezek[kJatekos];
@@ -69,6 +81,20 @@ TEST(Hint, AlwaysAMoveTheTableAccepts) {
     for (int n : fajtak) EXPECT_GT(n, 0);
 }
 
+// 66 is enough: the same lead one point short plays on.
+TEST(Hint, KeszFromExactly66) {
+    for (const GameState& st : test::jatekosLepesei(3, 40)) {
+        const int vitt = pontosszeg(st.jatekosvittlapok);
+        if (!st.asztal.empty() || vitt > 65 || st.bemondas[kJatekos] != 0) continue;
+        for (const int pont : {65, 66}) {
+            test::Proba p{st};
+            p.jatek.st.bemondas[kJatekos] = static_cast<std::int16_t>(pont - vitt);
+            const Tipp t = p.jatek.tipp();
+            EXPECT_EQ(t.kesz && t.bemondas == 0, pont == 66) << tippSzoveg(t, true);
+        }
+    }
+}
+
 TEST(Hint, InWords) {
     const std::tuple<Tipp, bool, const char*> sorok[] = {
         {{false, true, 40, 41}, true, "Tipp: cseréld az adut, mondj 40-et, majd hívd a Zöld ászt."},
@@ -76,6 +102,8 @@ TEST(Hint, InWords) {
         {{true, false, 0, 0}, true, "Tipp: Kész, megvan a 66."},
         {{false, false, 0, 22}, false, "Tipp: rakd a Makk tizet."},
         {{false, false, 0, 41}, true, "Tipp: hívd a Zöld ászt."},
+        {{false, false, 0, 41, true}, true, "Tipp: takard be a talont, majd hívd a Zöld ászt."},
+        {{false, true, 20, 13, true}, true, "Tipp: cseréld az adut, takard be a talont, mondj 20-at, majd hívd a Piros királyt."},
     };
     for (const auto& [t, hiv, vart] : sorok) EXPECT_EQ(tippSzoveg(t, hiv), vart);
 }

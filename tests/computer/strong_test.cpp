@@ -25,9 +25,7 @@ TEST(StrongOpponent, SameVisibleTableSameChoiceWhateverTheHiddenCards) {
         const GameState masik = test::atkever(st, kGep, rng);
         kulonbozo += masik.kezek[kJatekos] != st.kezek[kJatekos];
         if (st.asztal.empty()) {
-            const auto [csere1, lap1] = eros::hivas(st, b);
-            const auto [csere2, lap2] = eros::hivas(masik, b);
-            EXPECT_TRUE(csere1 == csere2 && lap1 == lap2) << megnevezo(st.kezek[kGep][0]);
+            EXPECT_TRUE(eros::hivas(st, b) == eros::hivas(masik, b)) << megnevezo(st.kezek[kGep][0]);
         } else {
             EXPECT_EQ(eros::valasz(st, b), eros::valasz(masik, b)) << megnevezo(st.tet);
         }

@@ -8,6 +8,7 @@
 #include "table/form1.h"
 #include "table/table_widget.h"
 #include "computer/hint.h"
+#include "simulation/scripted_player.h"
 #include "table_window.h"
 
 namespace {
@@ -111,6 +112,36 @@ TEST(HintMenu, HNamesACardAndSelectsItEnterPlaysIt) {
         QTest::keyClick(f.Picture3, Qt::Key_Return);
         const Lista& vitt = f.st().jatekosvittlapok.empty() ? f.st().gepvittlapok : f.st().jatekosvittlapok;
         EXPECT_EQ(vitt, (Lista{21, lap}));
+    }
+}
+
+// A hint that closes selects the talon, so Enter closes it; the next hint names the card to lead.
+TEST(HintMenu, ACloseSelectsTheTalonAndTheNextHintTheCard) {
+    using namespace tarolas;
+    const auto lepesek = test::jatekosLepesei(3, 250);
+    const auto zar = std::find_if(lepesek.begin(), lepesek.end(), [](const GameState& st) {
+        test::Proba p{st};
+        p.jatek.erosBeallitas().mag = 1;  // the search's seed comes from the clock otherwise
+        const Tipp t = p.jatek.tipp();
+        return t.takaras && !t.csere;
+    });
+    ASSERT_NE(zar, lepesek.end());
+    test::Ablak f;
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.jatek().st = *zar;
+    f.jatek().erosBeallitas().mag = 1;
+    f.ujrarajzol();
+    QTest::keyClick(f.Picture3, Qt::Key_H);
+    EXPECT_TRUE(f.statusText(2).startsWith(QStringLiteral("Tipp: takard be a talont, ")));
+    QTest::keyClick(f.Picture3, Qt::Key_Return);
+    ASSERT_TRUE(f.st().takart && f.st().asztal.empty());
+    QTest::keyClick(f.Picture3, Qt::Key_H);
+    const Tipp t = f.jatek().tipp();
+    EXPECT_FALSE(t.takaras);
+    EXPECT_EQ(f.statusText(2).toStdString(), tippSzoveg(t, true));
+    if (!t.kesz) {
+        EXPECT_EQ(f.st().kezek[kJatekos][static_cast<std::size_t>(f.kivalasztott())], t.lap);
     }
 }
 
