@@ -1,6 +1,7 @@
 #include "forditas.h"
 
 #include <cctype>
+#include <span>
 #include <vector>
 
 #include "computer/hint.h"
@@ -33,6 +34,21 @@ Fordito fordito_ = nullptr;
     TAROLAS_SZOVEG("Jatek", "1 pont"),
 };
 
+// `minta` with %1, %2... replaced by `ertekek`, in one pass.
+std::string behelyettesit(const std::string& minta, std::span<const std::string> ertekek) {
+    std::string t;
+    for (std::size_t i = 0; i < minta.size(); ++i) {
+        const char c = minta[i];
+        if (c == '%' && i + 1 < minta.size() && minta[i + 1] >= '1' &&
+            static_cast<std::size_t>(minta[i + 1] - '1') < ertekek.size()) {
+            t += ertekek[static_cast<std::size_t>(minta[++i] - '1')];
+        } else {
+            t += c;
+        }
+    }
+    return t;
+}
+
 std::string darab(const std::string& d) {
     if (d.empty()) return d;
     const std::string egesz = forditott("Jatek", d);
@@ -54,17 +70,7 @@ std::string darab(const std::string& d) {
     if (szamok.empty() || szamok.size() > 9) return d;
     const std::string forditva = forditott("Jatek", minta);
     if (forditva == minta) return d;
-    std::string t;
-    for (std::size_t i = 0; i < forditva.size(); ++i) {
-        const char c = forditva[i];
-        if (c == '%' && i + 1 < forditva.size() && forditva[i + 1] >= '1' &&
-            static_cast<std::size_t>(forditva[i + 1] - '1') < szamok.size()) {
-            t += szamok[static_cast<std::size_t>(forditva[++i] - '1')];
-        } else {
-            t += c;
-        }
-    }
-    return t;
+    return behelyettesit(forditva, szamok);
 }
 
 }  // namespace
@@ -81,17 +87,7 @@ std::string forditott(const char* kontextus, const std::string& szoveg) {
 }
 
 std::string kitolt(const std::string& minta, std::initializer_list<std::string> ertekek) {
-    std::string t;
-    for (std::size_t i = 0; i < minta.size(); ++i) {
-        const char c = minta[i];
-        if (c == '%' && i + 1 < minta.size() && minta[i + 1] >= '1' &&
-            static_cast<std::size_t>(minta[i + 1] - '1') < ertekek.size()) {
-            t += *(ertekek.begin() + (minta[++i] - '1'));
-        } else {
-            t += c;
-        }
-    }
-    return t;
+    return behelyettesit(minta, std::span(ertekek.begin(), ertekek.size()));
 }
 
 std::string lapnev(Kartya c) { return forditott("Kartya", megnevezo(c)); }
