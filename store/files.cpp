@@ -32,12 +32,14 @@ struct Olvaso {
     int egesz(const QJsonObject& o, const char* nev, int tol = 0, int ig = std::numeric_limits<int>::max()) {
         return egesz(mezo(o, nev), tol, ig);
     }
-    std::uint64_t hatvannegy(const QJsonObject& o, const char* nev) {
+    // A 64-bit number, written in hex as JSON's numbers cannot hold it.
+    std::uint64_t hatvannegy(const QJsonValue& v) {
         bool ok = false;
-        const std::uint64_t x = mezo(o, nev).toString().toULongLong(&ok, 16);
+        const std::uint64_t x = v.toString().toULongLong(&ok, 16);
         jo = jo && ok;
         return x;
     }
+    std::uint64_t hatvannegy(const QJsonObject& o, const char* nev) { return hatvannegy(mezo(o, nev)); }
     QJsonObject objektum(const QJsonObject& o, const char* nev) {
         const QJsonValue v = mezo(o, nev);
         if (!v.isObject()) jo = false;
@@ -231,11 +233,7 @@ std::optional<RekordFajl> rekordbol(const QByteArray& szoveg) {
     Olvaso r;
     RekordFajl f;
     f.rekord = rekordbol(r, r.objektum(*o, "rekord"));
-    for (const QJsonValue v : r.tomb(*o, "beszamitott", 64)) {
-        bool ok = false;
-        f.beszamitott.push_back(v.toString().toULongLong(&ok, 16));
-        r.jo = r.jo && ok;
-    }
+    for (const QJsonValue v : r.tomb(*o, "beszamitott", 64)) f.beszamitott.push_back(r.hatvannegy(v));
     if (!r.jo) return std::nullopt;
     return f;
 }
