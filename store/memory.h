@@ -33,7 +33,6 @@ public:
 
 private:
     void esemeny(const tarolas::Esemeny& e);
-    void folytatas();
     void beallitasok();
     void kilepes();
     void mond(const QString& szoveg);
