@@ -9,6 +9,8 @@ constexpr const char* kSuitFiles[] = {"piros", "makk", "tok", "zold"};
 constexpr const char* kRankFiles[] = {"asz", "tiz", "kiraly", "felso", "also"};
 
 bool validFace(int suit, int rank) { return suit >= 1 && suit <= 4 && rank >= 1 && rank <= 5; }
+// The faces' pictures are numbered 0 .. 19 in the lists' order; -1 outside them.
+int faceIndex(int suit, int rank) { return validFace(suit, rank) ? (suit - 1) * 5 + (rank - 1) : -1; }
 
 QString picturePath(int picture) {
     if (picture < 20) return CardImages::facePath(picture / 5 + 1, picture % 5 + 1);
@@ -71,19 +73,22 @@ QPixmap CardImages::cached(int picture, QSize logicalSize, qreal dpr) {
 }
 
 CardImages::Key CardImages::faceKey(tarolas::Kartya c, QSize logicalSize, qreal dpr) {
-    const int suit = c / 10, rank = c % 10;
-    return {validFace(suit, rank) ? (suit - 1) * 5 + (rank - 1) : -1, logicalSize, dpr};
+    return {faceIndex(c / 10, c % 10), logicalSize, dpr};
 }
 
 CardImages::Key CardImages::backKey(Back kind, QSize logicalSize, qreal dpr) {
     return {kind == Back::Upright ? kFaces : kFaces + 1, logicalSize, dpr};
 }
 
+bool CardImages::drawable(const Key& k) { return k.picture >= 0 && k.picture < kPictures && !k.size.isEmpty(); }
+
+QPixmap CardImages::picture(const Key& k) { return drawable(k) ? cached(k.picture, k.size, k.dpr) : QPixmap(); }
+
 CardImages::Rendered CardImages::renderAll(std::vector<Key> keys) {
     std::array<std::unique_ptr<QSvgRenderer>, kPictures> svgs;
     Rendered out;
     for (const Key& k : keys) {
-        if (k.picture < 0 || k.picture >= kPictures || k.size.isEmpty()) continue;
+        if (!drawable(k)) continue;
         auto& r = svgs[static_cast<std::size_t>(k.picture)];
         if (!r) r = std::make_unique<QSvgRenderer>(picturePath(k.picture));
         out.emplace_back(k, renderImage(*r, k.size, k.dpr));
@@ -100,11 +105,7 @@ void CardImages::replaceWith(const Rendered& rendered) {
 }
 
 QPixmap CardImages::pakli(int suit, int rank, QSize logicalSize, qreal dpr) {
-    if (!validFace(suit, rank) || logicalSize.isEmpty()) return {};
-    return cached((suit - 1) * 5 + (rank - 1), logicalSize, dpr);
+    return picture({faceIndex(suit, rank), logicalSize, dpr});
 }
 
-QPixmap CardImages::back(Back kind, QSize logicalSize, qreal dpr) {
-    if (logicalSize.isEmpty()) return {};
-    return cached(kind == Back::Upright ? kFaces : kFaces + 1, logicalSize, dpr);
-}
+QPixmap CardImages::back(Back kind, QSize logicalSize, qreal dpr) { return picture(backKey(kind, logicalSize, dpr)); }

@@ -56,6 +56,8 @@ public:
     // The key of a face or back; its picture is -1 outside the ranges.
     static Key faceKey(tarolas::Kartya c, QSize logicalSize, qreal dpr);
     static Key backKey(Back kind, QSize logicalSize, qreal dpr);
+    // The picture of a key, as face() and back() give it; a null pixmap for a key of neither.
+    QPixmap picture(const Key& k);
     // Renders the pictures on whatever thread calls it, from its own reading of the SVG files, so
     // the UI thread may go on meanwhile. The same pixels as pakli() and back() render.
     using Rendered = std::vector<std::pair<Key, QImage>>;
@@ -74,6 +76,7 @@ private:
     }
 
     QPixmap cached(int picture, QSize logicalSize, qreal dpr);
+    static bool drawable(const Key& k);  // a picture in range, of some size
     QSvgRenderer& renderer(int picture);
 
     std::array<std::unique_ptr<QSvgRenderer>, kPictures> renderers_;
