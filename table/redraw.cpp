@@ -8,6 +8,22 @@
 #include "score_text.h"
 #include "table_widget.h"
 
+namespace {
+// The upright card's size in logical pixels for the table's geometry.
+QSize lapMeret(const tarolas::Geometria& g) {
+    const auto tw = static_cast<double>(tarolas::kTwipPerPixel);
+    return {qRound(g.lapszelesseg / tw), qRound(g.lapmagassag / tw)};
+}
+
+// The picture a painted card shows, for an upright card of size `allo`.
+CardImages::Key kulcs(const tarolas::FestettLap& lap, QSize allo, qreal dpr) {
+    using Kep = tarolas::FestettLap::Kep;
+    return lap.kep == Kep::Arc      ? CardImages::faceKey(lap.kartya, allo, dpr)
+           : lap.kep == Kep::Hatlap ? CardImages::backKey(CardImages::Back::Upright, allo, dpr)
+                                    : CardImages::backKey(CardImages::Back::Crosswise, allo.transposed(), dpr);
+}
+}  // namespace
+
 void Form1::Form_Resize() {
     // Picture3 is the central widget: the window's layout has already fitted it above the status bar.
     ujrarajzol();
@@ -56,8 +72,7 @@ void Form1::rajzol(const std::array<std::int16_t, 2>* felfordit) {
 
 std::vector<TableWidget::Kep> Form1::lapKepek(const std::vector<tarolas::FestettLap>& lapok, const tarolas::Geometria& g) {
     const qreal dpr = Picture3->devicePixelRatioF();
-    const auto tw = static_cast<double>(tarolas::kTwipPerPixel);
-    const QSize allo(qRound(g.lapszelesseg / tw), qRound(g.lapmagassag / tw));
+    const QSize allo = lapMeret(g);
     // Pictures are rendered at the size they are painted, so a redraw only copies them. While the
     // card size keeps changing (the window's edge being dragged) the pictures at hand are drawn
     // scaled, and the new size is rendered once it has stayed for a moment.
@@ -78,15 +93,13 @@ std::vector<TableWidget::Kep> Form1::lapKepek(const std::vector<tarolas::Festett
     // Twips to device pixels. Each card's corner goes to the nearest device pixel and, at its own
     // size, its picture is copied pixel for pixel: crisp, within a pixel of the layout's
     // rectangle, and several times faster than stretching through a scaling painter.
+    const auto tw = static_cast<double>(tarolas::kTwipPerPixel);
     const QTransform twip = QTransform::fromScale(dpr / tw, dpr / tw);
-    using Kep = tarolas::FestettLap::Kep;
     std::vector<TableWidget::Kep> kepek;
     kepek.reserve(lapok.size());
     for (const tarolas::FestettLap& lap : lapok) {
-        const bool fekvo = lap.kep == Kep::Keresztlap;
-        const QPixmap pm = lap.kep == Kep::Arc       ? pakli.face(lap.kartya, lapmeret_, lapdpr_)
-                           : lap.kep == Kep::Hatlap ? pakli.back(CardImages::Back::Upright, lapmeret_, lapdpr_)
-                                                    : pakli.back(CardImages::Back::Crosswise, lapmeret_.transposed(), lapdpr_);
+        const bool fekvo = lap.kep == tarolas::FestettLap::Kep::Keresztlap;
+        const QPixmap pm = pakli.picture(kulcs(lap, lapmeret_, lapdpr_));
         const QPointF sarok = twip.map(QPointF(lap.x, lap.y));
         kepek.push_back({pm, QRect(QPoint(qRound(std::round(sarok.x())), qRound(std::round(sarok.y()))),
                                    fekvo ? hely.transposed() : hely)});
@@ -98,18 +111,13 @@ void Form1::lapokNyugvasa() {
     // The size has settled: the cards as sharp as at a window opened at this size. They are
     // rendered on another thread; the table keeps its scaled pictures until they are in.
     const qreal dpr = Picture3->devicePixelRatioF();
-    const tarolas::Geometria& g = Picture3->festettGeometria();
-    const auto tw = static_cast<double>(tarolas::kTwipPerPixel);
-    const QSize allo(qRound(g.lapszelesseg / tw), qRound(g.lapmagassag / tw));
+    const QSize allo = lapMeret(Picture3->festettGeometria());
     if ((allo == lapmeret_ && dpr == lapdpr_) || allo.isEmpty()) return;
     // One rendering at a time; when it comes in at a size gone by, the next one starts.
     if (lapRajzolo_->isRunning()) return;
     std::vector<CardImages::Key> kulcsok;
-    using Kep = tarolas::FestettLap::Kep;
     for (const tarolas::FestettLap& lap : Picture3->festett()) {
-        const CardImages::Key k = lap.kep == Kep::Arc      ? CardImages::faceKey(lap.kartya, allo, dpr)
-                                  : lap.kep == Kep::Hatlap ? CardImages::backKey(CardImages::Back::Upright, allo, dpr)
-                                                           : CardImages::backKey(CardImages::Back::Crosswise, allo.transposed(), dpr);
+        const CardImages::Key k = kulcs(lap, allo, dpr);
         if (std::find(kulcsok.begin(), kulcsok.end(), k) == kulcsok.end()) kulcsok.push_back(k);
     }
     if (kulcsok.empty()) {  // nothing on the table to render
@@ -125,8 +133,7 @@ void Form1::lapokMegjottek() {
     const CardImages::Rendered kesz = lapRajzolo_->result();
     const qreal dpr = Picture3->devicePixelRatioF();
     const tarolas::Geometria& g = Picture3->festettGeometria();
-    const auto tw = static_cast<double>(tarolas::kTwipPerPixel);
-    const QSize allo(qRound(g.lapszelesseg / tw), qRound(g.lapmagassag / tw));
+    const QSize allo = lapMeret(g);
     const bool idoben = !kesz.empty() && kesz.front().first.dpr == dpr &&
                         (kesz.front().first.size == allo || kesz.front().first.size == allo.transposed());
     if (!idoben) {
