@@ -32,6 +32,11 @@ struct DobozUtan {
         if (tartott && allapottal) allapot();
         return tartott;
     }
+    // The play goes on: the deal's sentences go, and the table's description may be read again.
+    void tovabb() {
+        elenged(false);
+        asztal->ujOsztasElmondva();
+    }
     void allapot() {
         const std::string a = tarolas::allapotSzoveg(ablak.st());
         if (!a.empty()) narrator->mond(QString::fromStdString(a), false);
@@ -47,8 +52,7 @@ struct DobozUtan {
             if (fokuszJott) QTimer::singleShot(0, narrator, [this] { elenged(true); });
         } else if (e.mi != Tortent::MeccsVege) {
             // Should the focus not come back, the next move lets the deal's sentences go.
-            elenged(false);
-            asztal->ujOsztasElmondva();
+            tovabb();
         }
     }
 };
@@ -73,15 +77,13 @@ void akadalymentesseg(Form1& ablak) {
     QObject::connect(ablak.StatusBar1, &QStatusBar::messageChanged, narrator, [narrator](const QString& uzenet) {
         if (!uzenet.isEmpty()) narrator->mond(uzenet, false);
     });
-    QObject::connect(&ablak, &Form1::ujraKerve, narrator, [asztal, narrator, doboz, &ablak] {
-        doboz->elenged(false);
-        asztal->ujOsztasElmondva();
+    QObject::connect(&ablak, &Form1::ujraKerve, narrator, [narrator, doboz, &ablak] {
+        doboz->tovabb();
         // Before anything was said, where things stand: how to start.
         if (!narrator->ujra()) narrator->mond(QString::fromStdString(tarolas::attekintes(ablak.st())), false);
     });
-    QObject::connect(&ablak, &Form1::attekintesKerve, narrator, [asztal, narrator, doboz](const QString& s) {
-        doboz->elenged(false);
-        asztal->ujOsztasElmondva();
+    QObject::connect(&ablak, &Form1::attekintesKerve, narrator, [narrator, doboz](const QString& s) {
+        doboz->tovabb();
         narrator->mond(s, false);
     });
     QObject::connect(ablak.Picture3, &TableWidget::fokuszKapott, asztal, [asztal, narrator, doboz](bool vissza) {
