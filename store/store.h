@@ -34,7 +34,6 @@ public:
         Nincs,  // the folder cannot be written
     };
     Zar zar() const { return zar_; }
-    const QString& konyvtar() const { return konyvtar_; }
 
     // The unfinished match, if there is one that makes sense. A file that does not is moved aside,
     // and `hiba` says so for the status bar.

@@ -76,7 +76,6 @@ std::string darab(const std::string& d) {
 }  // namespace
 
 void setFordito(Fordito f) { fordito_ = f; }
-bool forditva() { return fordito_ != nullptr; }
 
 std::string forditas(const char* kontextus, const char* szoveg) {
     return fordito_ ? fordito_(kontextus, szoveg) : std::string(szoveg);

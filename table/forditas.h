@@ -19,7 +19,6 @@ namespace tarolas {
 using Fordito = std::string (*)(const char* kontextus, const char* szoveg);
 
 void setFordito(Fordito f);  // nullptr: the Hungarian source texts
-bool forditva();
 
 std::string forditas(const char* kontextus, const char* szoveg);
 std::string forditott(const char* kontextus, const std::string& szoveg);
