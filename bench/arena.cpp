@@ -33,18 +33,18 @@ struct Ablak : test::FakePlatform {
     long utolso = 0;                 // the last deal's units, the follower's side (lost: negative)
     MsgResult messageBox(const std::string& text, MsgButtons b, bool) override {
         if (b == MsgButtons::Ok) {
-            const bool eredmeny = text.find("\rÉrtéke: ") != std::string::npos;
-            leosztasok += eredmeny;
-            if (eredmeny) {
-                const long e = std::atol(text.c_str() + text.find("\rÉrtéke: ") + std::strlen("\rÉrtéke: "));
+            const std::size_t ertek = text.find("\rÉrtéke: ");
+            if (ertek != std::string::npos) {
+                ++leosztasok;
+                const long e = std::atol(text.c_str() + ertek + std::strlen("\rÉrtéke: "));
                 const bool dontetlen = text.starts_with("Döntetlen"), nyert = text.starts_with("Te nyerted");
                 if (!dontetlen) egysegek[nyert ? kJatekos : kGep] += e;
                 utolso = dontetlen ? 0 : nyert ? e : -e;
-            }
-            if (eredmeny && takartam) {
-                ++takarasok;
-                takartNyert += text.starts_with("Te nyerted");
-                takartam = false;
+                if (takartam) {
+                    ++takarasok;
+                    takartNyert += nyert;
+                    takartam = false;
+                }
             }
             return MsgResult::Ok;
         }
