@@ -16,9 +16,7 @@ struct Gep : test::FakePlatform {
     Jatek jatek{*this, random};
     GameState& st = jatek.st;
     Gep(int adu, Kartya adulap, Kez kez) {
-        st.adu = static_cast<std::int16_t>(adu);
-        st.adulap = adulap;
-        st.kezek[kGep] = kez;
+        std::tie(st.adu, st.adulap, st.kezek[kGep]) = std::tuple(static_cast<std::int16_t>(adu), adulap, kez);
     }
     MsgResult messageBox(const std::string& text, MsgButtons, bool) override { throw text; }
 };
@@ -28,9 +26,7 @@ struct Gep : test::FakePlatform {
 using Hivas = std::tuple<bool, int, int, Kartya, Kez>;
 Hivas hiv(int adu, Kartya adulap, Kez kez, std::int16_t bemondas = 0, Lista vitt = {}, bool takart = false) {
     Gep g{adu, adulap, kez};
-    g.st.takart = takart;
-    g.st.bemondas[kGep] = bemondas;
-    g.st.gepvittlapok = vitt;
+    std::tie(g.st.takart, g.st.bemondas[kGep], g.st.gepvittlapok) = std::tie(takart, bemondas, vitt);
     bool hatvanhat = false;
     try {
         g.jatek.computerhiv();
