@@ -1,8 +1,5 @@
 // The table as a screen reader reads it, through Qt's accessibility interfaces.
 
-#include <gtest/gtest.h>
-
-#include <QAccessible>
 #include <algorithm>
 #include <iterator>
 

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "computer/search_model.h"
 #include "game/scoring.h"
 #include "simulation/scripted_player.h"
 

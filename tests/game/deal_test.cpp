@@ -6,28 +6,6 @@ namespace tarolas {
 
 using Deal = test::Allas;
 
-TEST_F(Deal, ElevenCardsOutThenTheTrumpCardComesLast) {
-    st.egyseg = {4, 5};
-    jatek.ujjatszma();
-    EXPECT_EQ(st.egyseg, (std::array<std::int16_t, 2>{4, 5}));  // the next deal keeps the score
-    jatek.ujjatek_Click();
-    EXPECT_EQ(st.egyseg, (std::array<std::int16_t, 2>{0, 0}));
-    EXPECT_TRUE(st.mindenLapMegvan());  // eleven distinct cards out, all in hands or under the talon
-    EXPECT_EQ(st.talonszam, 9);
-    EXPECT_EQ(st.soron, kJatekos);
-    const char* szinek[] = {"", "PIROS", "MAKK", "TÖK", "ZÖLD"};
-    EXPECT_EQ(platform.status[1], std::string("Az adu színe: ") + szinek[szinje(st.adulap)]);
-
-    const Kartya adulap = st.adulap;
-    for (int i = 0; i < 10; ++i) st.jatekosvittlapok.push_back(jatek.lapgeneralo());
-    EXPECT_EQ(st.jatekosvittlapok.back(), adulap);
-    EXPECT_TRUE(st.mindenLapMegvan());  // so the trump card is gone from under the talon
-    EXPECT_EQ(jatek.lapgeneralo(), 0);
-    EXPECT_EQ(st.talonszam, 0);
-    st.gepvittlapok = st.kiadottlapok;
-    EXPECT_EQ(jatek.lapertekszamolo(kGep), 120);  // the whole deck
-}
-
 // Half to even: suits 1, 4 and ranks 1, 5 half as likely; the real source within five sd.
 TEST_F(Deal, CardsComeFromRoundingHalfToEven) {
     // 2.5 -> Makk, 1.5 -> tíz; that card again is refused; 0.0 -> Piros, 4.96 -> alsó.

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "simulation/scripted_player.h"
 
 namespace tarolas {

@@ -1,8 +1,6 @@
 // The window that remembers: a match left in one window comes back in the next, a second copy
 // keeps its hands off it, the option stays, and the record counts what ended and what was left.
 
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QFile>

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "computer/strong.h"
 #include "simulation/scripted_player.h"
 #include "store/files.h"
 

@@ -1,8 +1,6 @@
 // The table under real mouse events: hints and releases on a table of 540 x 360 pixels (8100 x
 // 5400 twips: L 2700, S 450, w ~814.2, hand row from pixel 264 to 353).
 
-#include <gtest/gtest.h>
-
 #include <QPushButton>
 
 #include "table_window.h"

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -40,6 +41,17 @@ struct Ablak : Form1 {
         katt(x, y);
     }
 };
+
+// The texts of the notifications raised for a screen reader so far, oldest first.
+inline std::vector<std::string> ertesitesek(QWidget& ablak) {
+    std::vector<std::string> t;
+    for (QObject* o : ablak.children()) {
+        QAccessibleInterface* a = o->isWidgetType() ? QAccessible::queryAccessibleInterface(o) : nullptr;
+        if (a && a->role() == QAccessible::Notification)
+            t.push_back(a->childCount() > 0 ? a->child(0)->text(QAccessible::Name).toStdString() : std::string());
+    }
+    return t;
+}
 
 enum Hely { Nyit, Also, Valasz, Takart, Gepe };
 
