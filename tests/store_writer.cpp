@@ -1,8 +1,10 @@
 // A process for the store tests to kill or run twice at once:
-//   store_writer save DIR          saves a match again and again, its strong seed counting up, until killed
+//   store_writer save DIR          saves a match again and again, its strong seed counting up, until killed;
+//                                  says "saved" once the first is on disk
 //   store_writer add DIR N FIRST   adds N lost matches to the record, numbered from FIRST
 
 #include <QCoreApplication>
+#include <cstdio>
 #include <cstdlib>
 
 #include "fake_platform.h"
@@ -27,5 +29,6 @@ int main(int argc, char** argv) {
     for (std::uint64_t i = 1;; ++i) {
         m.kep.erosMag = i;
         if (!tarolo.meccsMentes(m)) return 1;
+        if (i == 1) std::fputs("saved\n", stdout), std::fflush(stdout);
     }
 }
