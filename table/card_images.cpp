@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+#include <utility>
 
 namespace {
 // File names follow the lists: pakli(1) piros .. pakli(4) zöld, images 1 ász .. 5 alsó.
@@ -65,6 +68,10 @@ QSvgRenderer& CardImages::renderer(int picture) {
 QPixmap CardImages::cached(int picture, QSize logicalSize, qreal dpr) {
     const Key key{picture, logicalSize, dpr};
     auto it = cache_.constFind(key);
+    if (it == cache_.constEnd() && elore_.isValid()) {
+        befogad();
+        it = cache_.constFind(key);
+    }
     if (it != cache_.constEnd()) return *it;
     QPixmap pm = render(renderer(picture), logicalSize, dpr);
     ++renders_;
@@ -97,7 +104,25 @@ CardImages::Rendered CardImages::renderAll(std::vector<Key> keys) {
 }
 
 void CardImages::replaceWith(const Rendered& rendered) {
-    cache_.clear();
+    clear();
+    betesz(rendered);
+}
+
+void CardImages::elore(const std::vector<Key>& keys) {
+    auto van = [](const std::vector<Key>& v, const Key& k) { return std::find(v.begin(), v.end(), k) != v.end(); };
+    std::vector<Key> hianyzo;
+    for (const Key& k : keys)
+        if (drawable(k) && !cache_.contains(k) && !(elore_.isValid() && van(eloreKulcsok_, k)) && !van(hianyzo, k))
+            hianyzo.push_back(k);
+    if (hianyzo.empty()) return;
+    if (elore_.isValid()) befogad();
+    eloreKulcsok_ = hianyzo;
+    elore_ = QtConcurrent::run(&CardImages::renderAll, std::move(hianyzo));
+}
+
+void CardImages::befogad() { betesz(std::exchange(elore_, {}).result()); }
+
+void CardImages::betesz(const Rendered& rendered) {
     for (const auto& [key, image] : rendered) {
         cache_.insert(key, QPixmap::fromImage(image));
         ++renders_;

@@ -3,6 +3,7 @@
 // The card pictures (the image lists `pakli` and the two backs), rendered once per
 // size and device pixel ratio and then only blitted.
 
+#include <QFuture>
 #include <QHash>
 #include <QIcon>
 #include <QImage>
@@ -40,8 +41,11 @@ public:
     // The program icon (two cards: the back and the Piros felső) at the usual icon sizes.
     static QIcon programIcon();
 
-    // Drops every cached picture (the card size changed).
-    void clear() { cache_.clear(); }
+    // Drops every cached picture (the card size changed), and any rendering still to be taken in.
+    void clear() {
+        cache_.clear();
+        elore_ = {};
+    }
     // Nothing is cached: nothing rendered yet, or all dropped.
     bool ures() const { return cache_.isEmpty(); }
 
@@ -64,6 +68,9 @@ public:
     static Rendered renderAll(std::vector<Key> keys);
     // Takes pictures from renderAll into the cache, in place of every other picture.
     void replaceWith(const Rendered& rendered);
+    // Starts rendering, on another thread, those of `keys` not cached yet; picture() takes them in
+    // when it first misses. One such rendering at a time: an earlier one is taken in first.
+    void elore(const std::vector<Key>& keys);
     // How many pictures have been rendered since construction.
     int renderCount() const { return renders_; }
 
@@ -76,10 +83,14 @@ private:
     }
 
     QPixmap cached(int picture, QSize logicalSize, qreal dpr);
+    void befogad();  // takes in the rendering elore() started, waiting for it if need be
+    void betesz(const Rendered& rendered);
     static bool drawable(const Key& k);  // a picture in range, of some size
     QSvgRenderer& renderer(int picture);
 
     std::array<std::unique_ptr<QSvgRenderer>, kPictures> renderers_;
     QHash<Key, QPixmap> cache_;
+    QFuture<Rendered> elore_;
+    std::vector<Key> eloreKulcsok_;  // what it renders
     int renders_ = 0;
 };

@@ -22,6 +22,16 @@ CardImages::Key kulcs(const tarolas::FestettLap& lap, QSize allo, qreal dpr) {
            : lap.kep == Kep::Hatlap ? CardImages::backKey(CardImages::Back::Upright, allo, dpr)
                                     : CardImages::backKey(CardImages::Back::Crosswise, allo.transposed(), dpr);
 }
+
+// The pictures a list of painted cards shows, each once.
+std::vector<CardImages::Key> kulcsok(const std::vector<tarolas::FestettLap>& lapok, QSize allo, qreal dpr) {
+    std::vector<CardImages::Key> ki;
+    for (const tarolas::FestettLap& lap : lapok) {
+        const CardImages::Key k = kulcs(lap, allo, dpr);
+        if (std::find(ki.begin(), ki.end(), k) == ki.end()) ki.push_back(k);
+    }
+    return ki;
+}
 }  // namespace
 
 void Form1::Form_Resize() {
@@ -62,12 +72,30 @@ void Form1::rajzol(const std::array<std::int16_t, 2>* felfordit) {
     // The table repaints from this list at its next paint, all of it at once, so a half-painted
     // table is never on screen.
     std::vector<tarolas::FestettLap> lapok = tarolas::festettLapok(st(), geo_, W, H, felfordit);
-    Picture3->setKepek(lapKepek(lapok, geo_));
+    if (Picture3->isVisible()) {
+        Picture3->setKepek(lapKepek(lapok, geo_));
+    } else {
+        // Nobody sees the table yet (the window is being opened): its pictures are rendered on
+        // another thread while the window comes up, and its first paint takes them in.
+        lapokElore(lapok, geo_);
+        Picture3->setKepekFestesre([this] { return lapKepek(Picture3->festett(), Picture3->festettGeometria()); });
+    }
 
     // What readers of the table, the selection and the hint make of the new picture.
     Picture3->setFestett(std::move(lapok), geo_, H);
     kivalasztasMutatasa();
     frissSugo();
+}
+
+void Form1::lapokElore(const std::vector<tarolas::FestettLap>& lapok, const tarolas::Geometria& g) {
+    const qreal dpr = Picture3->devicePixelRatioF();
+    const QSize allo = lapMeret(g);
+    if (allo != lapmeret_ || dpr != lapdpr_) {
+        pakli.clear();
+        lapmeret_ = allo;
+        lapdpr_ = dpr;
+    }
+    pakli.elore(kulcsok(lapok, allo, dpr));
 }
 
 std::vector<TableWidget::Kep> Form1::lapKepek(const std::vector<tarolas::FestettLap>& lapok, const tarolas::Geometria& g) {
@@ -115,18 +143,14 @@ void Form1::lapokNyugvasa() {
     if ((allo == lapmeret_ && dpr == lapdpr_) || allo.isEmpty()) return;
     // One rendering at a time; when it comes in at a size gone by, the next one starts.
     if (lapRajzolo_->isRunning()) return;
-    std::vector<CardImages::Key> kulcsok;
-    for (const tarolas::FestettLap& lap : Picture3->festett()) {
-        const CardImages::Key k = kulcs(lap, allo, dpr);
-        if (std::find(kulcsok.begin(), kulcsok.end(), k) == kulcsok.end()) kulcsok.push_back(k);
-    }
-    if (kulcsok.empty()) {  // nothing on the table to render
+    std::vector<CardImages::Key> kell = kulcsok(Picture3->festett(), allo, dpr);
+    if (kell.empty()) {  // nothing on the table to render
         pakli.clear();
         lapmeret_ = allo;
         lapdpr_ = dpr;
         return;
     }
-    lapRajzolo_->setFuture(QtConcurrent::run(&CardImages::renderAll, std::move(kulcsok)));
+    lapRajzolo_->setFuture(QtConcurrent::run(&CardImages::renderAll, std::move(kell)));
 }
 
 void Form1::lapokMegjottek() {

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <utility>
 
 #include "layout.h"
 
@@ -39,6 +40,7 @@ float TableWidget::scaleWidth() const { return static_cast<float>(width() * taro
 float TableWidget::scaleHeight() const { return static_cast<float>(height() * tarolas::kTwipPerPixel); }
 
 void TableWidget::paintEvent(QPaintEvent* e) {
+    if (festesre_) kepek_ = std::exchange(festesre_, {})();
     QPainter p(this);
     p.fillRect(e->rect(), QColor(0, 128, 0));
     // In device pixels: a picture of its place's size is copied pixel for pixel.
@@ -121,6 +123,12 @@ void TableWidget::setJelolo(const tarolas::Teglalap& hely, bool latszik) {
 
 void TableWidget::setKepek(std::vector<Kep> kepek) {
     kepek_ = std::move(kepek);
+    festesre_ = {};
+    update();
+}
+
+void TableWidget::setKepekFestesre(std::function<std::vector<Kep>()> kepek) {
+    festesre_ = std::move(kepek);
     update();
 }
 

@@ -19,8 +19,8 @@ public:
     explicit TableWidget(QWidget* parent = nullptr);
 
     // One card picture of a redraw and where it goes, in device pixels. A picture of another size
-    // than its place (one of the last card size, while the window's size changes) is drawn
-    // smoothly scaled into it.
+    // than its place (one of the last card size, while the window's size changes) is drawn scaled
+    // into it, without smoothing, which keeps up with a drag.
     struct Kep {
         QPixmap kep;
         QRect hova;
@@ -28,6 +28,9 @@ public:
     // The pictures a redraw paints on the green cloth, in painting order; repainted at the next
     // paint. Nothing else is kept, so the table never holds a picture of its own size.
     void setKepek(std::vector<Kep> kepek);
+    // Or the pictures are asked for at the next paint: a table not yet on screen may have them
+    // rendered meanwhile on another thread. Until then kepek() holds the last ones set.
+    void setKepekFestesre(std::function<std::vector<Kep>()> kepek);
     const std::vector<Kep>& kepek() const { return kepek_; }
     // Inner size in twips (the old toolkit's ScaleWidth and ScaleHeight).
     float scaleWidth() const;
@@ -75,6 +78,7 @@ protected:
 
 private:
     std::vector<Kep> kepek_;
+    std::function<std::vector<Kep>()> festesre_;
     QPointF mutato_;
     bool rajta_ = false;
     tarolas::Teglalap jelolo_;
