@@ -2,12 +2,19 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "layout.h"
 
 namespace {
+// How far in from its edges a card picture may be see-through: its rounded corners and smoothed
+// border lie within this band, with room to spare (they take under 3 % of the card's width).
+int atlatszoSzel(QSize lap) { return static_cast<int>(std::ceil(std::min(lap.width(), lap.height()) * 0.05)) + 1; }
+
 int gombmaszk(Qt::MouseButtons b) {
     int m = 0;
     if (b & Qt::LeftButton) m |= 1;
@@ -46,7 +53,27 @@ void TableWidget::paintEvent(QPaintEvent* e) {
     // In device pixels: a picture of its place's size is copied pixel for pixel.
     const qreal dpr = devicePixelRatioF();
     p.scale(1 / dpr, 1 / dpr);
-    for (const Kep& k : kepek_) p.drawPixmap(QRectF(k.hova), k.kep, QRectF(k.kep.rect()));
+    for (std::size_t i = 0; i < kepek_.size(); ++i) {
+        const Kep& k = kepek_[i];
+        if (k.kep.isNull() || k.hova.isEmpty()) continue;
+        if (k.kep.size() == k.hova.size()) {
+            p.drawPixmap(QRectF(k.hova), k.kep, QRectF(k.kep.rect()));
+            continue;
+        }
+        // Scaling costs several times a copy. The cards lie in piles and fans, so what the opaque
+        // middle of a later card covers is left out: the same picture for a fraction of the work.
+        QRegion latszik(k.hova);
+        for (std::size_t j = i + 1; j < kepek_.size(); ++j) {
+            const QRect& fent = kepek_[j].hova;
+            if (kepek_[j].kep.isNull() || !fent.intersects(k.hova)) continue;
+            const int d = atlatszoSzel(fent.size());
+            latszik -= fent.adjusted(d, d, -d, -d);
+        }
+        const qreal sx = k.kep.width() / qreal(k.hova.width()), sy = k.kep.height() / qreal(k.hova.height());
+        for (const QRect& r : latszik)
+            p.drawPixmap(QRectF(r), k.kep,
+                         QRectF((r.x() - k.hova.x()) * sx, (r.y() - k.hova.y()) * sy, r.width() * sx, r.height() * sy));
+    }
     emit festve();
     if (!jeloloLatszik_ || !hasFocus()) return;
     // The selection mark in whole device pixels, corners rounded as the cards' are: a dark band

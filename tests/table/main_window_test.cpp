@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 
 #include "computer/hint.h"
@@ -63,6 +64,16 @@ TEST(Table, SettledPictureAfterAResizeIsAFreshWindowsAtThatSize) {
         a.resize(a.size() + QSize(4 * i, 3 * i));
         QCoreApplication::processEvents();
     }
+    // Meanwhile the cards are scaled, and what later cards cover is left out: the same picture as
+    // each card drawn whole.
+    const std::vector<TableWidget::Kep>& kepek = a.Picture3->kepek();
+    ASSERT_TRUE(std::any_of(kepek.begin(), kepek.end(), [](const auto& k) { return k.kep.size() != k.hova.size(); }));
+    QImage egeszben(a.Picture3->size(), QImage::Format_RGB32), tabla = egeszben;
+    egeszben.fill(QColor(0, 128, 0));
+    for (QPainter p(&egeszben); const auto& k : kepek) p.drawPixmap(QRectF(k.hova), k.kep, QRectF(k.kep.rect()));
+    a.Picture3->render(&tabla, {}, {}, QWidget::DrawWindowBackground);
+    EXPECT_EQ(tabla, egeszben);
+
     Form1 b;
     b.resize(a.size());
     b.show();
