@@ -4,6 +4,8 @@
 // of the machine from falling on one program alone.
 //
 //   startup_ratio [-n 15] build/bench/bare_window build/bench/startup [other builds' startup ...]
+//
+// A program with arguments is one quoted word: "build/bench/bare_window --felirat".
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,12 +25,24 @@ struct Futas {
     double mib = 0;
 };
 
+// `program` is a path, or a path and its arguments parted by blanks.
 bool fut(const char* program, Futas& f) {
+    std::vector<std::string> szavak;
+    for (const char* p = program; *p;) {
+        const char* veg = std::strchr(p, ' ');
+        if (!veg) veg = p + std::strlen(p);
+        if (veg > p) szavak.emplace_back(p, veg);
+        p = *veg ? veg + 1 : veg;
+    }
+    if (szavak.empty()) return false;
+    std::vector<char*> argv;
+    for (std::string& sz : szavak) argv.push_back(sz.data());
+    argv.push_back(nullptr);
     const auto t0 = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid < 0) return false;
     if (pid == 0) {
-        execl(program, program, static_cast<char*>(nullptr));
+        execv(argv[0], argv.data());
         _exit(127);
     }
     int status = 0;
