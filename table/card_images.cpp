@@ -2,7 +2,7 @@
 
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
 #include <utility>
 
@@ -117,10 +117,20 @@ void CardImages::elore(const std::vector<Key>& keys) {
     if (hianyzo.empty()) return;
     if (elore_.isValid()) befogad();
     eloreKulcsok_ = hianyzo;
-    elore_ = QtConcurrent::run(&CardImages::renderAll, std::move(hianyzo));
+    elore_ = renderAsync(std::move(hianyzo));
 }
 
-void CardImages::befogad() { betesz(std::exchange(elore_, {}).result()); }
+void CardImages::befogad() { betesz(collect(std::exchange(elore_, {}))); }
+
+QFuture<CardImages::Rendered> CardImages::renderAsync(std::vector<Key> keys) {
+    return QtConcurrent::mapped(std::move(keys), [](const Key& k) { return renderAll({k}); });
+}
+
+CardImages::Rendered CardImages::collect(const QFuture<Rendered>& rendering) {
+    Rendered out;
+    for (const Rendered& r : rendering.results()) out.insert(out.end(), r.begin(), r.end());
+    return out;
+}
 
 void CardImages::betesz(const Rendered& rendered) {
     for (const auto& [key, image] : rendered) {

@@ -66,6 +66,10 @@ public:
     // the UI thread may go on meanwhile. The same pixels as pakli() and back() render.
     using Rendered = std::vector<std::pair<Key, QImage>>;
     static Rendered renderAll(std::vector<Key> keys);
+    // Renders on the thread pool, a picture a task, so every core takes a share; and what such a
+    // rendering gave, waiting for it if need be.
+    static QFuture<Rendered> renderAsync(std::vector<Key> keys);
+    static Rendered collect(const QFuture<Rendered>& rendering);
     // Takes pictures from renderAll into the cache, in place of every other picture.
     void replaceWith(const Rendered& rendered);
     // Starts rendering, on another thread, those of `keys` not cached yet; picture() takes them in

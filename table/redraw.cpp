@@ -1,6 +1,5 @@
 #include <QLabel>
 #include <QPainter>
-#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
 
@@ -150,11 +149,11 @@ void Form1::lapokNyugvasa() {
         lapdpr_ = dpr;
         return;
     }
-    lapRajzolo_->setFuture(QtConcurrent::run(&CardImages::renderAll, std::move(kell)));
+    lapRajzolo_->setFuture(CardImages::renderAsync(std::move(kell)));
 }
 
 void Form1::lapokMegjottek() {
-    const CardImages::Rendered kesz = lapRajzolo_->result();
+    const CardImages::Rendered kesz = CardImages::collect(lapRajzolo_->future());
     const qreal dpr = Picture3->devicePixelRatioF();
     const tarolas::Geometria& g = Picture3->festettGeometria();
     const QSize allo = lapMeret(g);
