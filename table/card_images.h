@@ -72,8 +72,9 @@ public:
     static Rendered collect(const QFuture<Rendered>& rendering);
     // Takes pictures from renderAll into the cache, in place of every other picture.
     void replaceWith(const Rendered& rendered);
-    // Starts rendering, on another thread, those of `keys` not cached yet; picture() takes them in
-    // when it first misses. One such rendering at a time: an earlier one is taken in first.
+    // Starts rendering (renderAsync) those of `keys` neither cached nor being rendered; picture()
+    // takes them in when it first misses. One such rendering at a time: one still under way is
+    // taken in before another starts.
     void elore(const std::vector<Key>& keys);
     // How many pictures have been rendered since construction.
     int renderCount() const { return renders_; }
