@@ -87,6 +87,8 @@ void Form1::rajzol(const std::array<std::int16_t, 2>* felfordit) {
 }
 
 void Form1::lapokElore(const std::vector<tarolas::FestettLap>& lapok, const tarolas::Geometria& g) {
+    // Before the window is shown the table has no size of its own yet: nothing is worth rendering.
+    if (!isVisible()) return;
     const qreal dpr = Picture3->devicePixelRatioF();
     const QSize allo = lapMeret(g);
     if (allo != lapmeret_ || dpr != lapdpr_) {
