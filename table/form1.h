@@ -127,6 +127,7 @@ private:
     void rajzol(const std::array<std::int16_t, 2>* felfordit);
     // The card pictures of a redraw's list, at the places of geometry `g`.
     std::vector<TableWidget::Kep> lapKepek(const std::vector<tarolas::FestettLap>& lapok, const tarolas::Geometria& g);
+    void ujLapmeret(QSize allo, qreal dpr);  // the cache is for this card size now, empty
     // Starts rendering the pictures of a table not on screen yet, for its first paint.
     void lapokElore(const std::vector<tarolas::FestettLap>& lapok, const tarolas::Geometria& g);
     void lapokNyugvasa();   // the card size has stayed: its own pictures are rendered

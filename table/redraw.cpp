@@ -86,16 +86,18 @@ void Form1::rajzol(const std::array<std::int16_t, 2>* felfordit) {
     frissSugo();
 }
 
+void Form1::ujLapmeret(QSize allo, qreal dpr) {
+    pakli.clear();
+    lapmeret_ = allo;
+    lapdpr_ = dpr;
+}
+
 void Form1::lapokElore(const std::vector<tarolas::FestettLap>& lapok, const tarolas::Geometria& g) {
     // Before the window is shown the table has no size of its own yet: nothing is worth rendering.
     if (!isVisible()) return;
     const qreal dpr = Picture3->devicePixelRatioF();
     const QSize allo = lapMeret(g);
-    if (allo != lapmeret_ || dpr != lapdpr_) {
-        pakli.clear();
-        lapmeret_ = allo;
-        lapdpr_ = dpr;
-    }
+    if (allo != lapmeret_ || dpr != lapdpr_) ujLapmeret(allo, dpr);
     pakli.elore(kulcsok(lapok, allo, dpr));
 }
 
@@ -109,13 +111,8 @@ std::vector<TableWidget::Kep> Form1::lapKepek(const std::vector<tarolas::Festett
         lapIdozito_->stop();
     } else {
         // Before the table is first shown nobody sees a picture, so the new size is rendered at once.
-        if (pakli.ures() || !Picture3->isVisible()) {
-            pakli.clear();
-            lapmeret_ = allo;
-            lapdpr_ = dpr;
-        } else {
-            lapIdozito_->start();
-        }
+        if (pakli.ures() || !Picture3->isVisible()) ujLapmeret(allo, dpr);
+        else lapIdozito_->start();
     }
     const QSize hely(qRound(allo.width() * dpr), qRound(allo.height() * dpr));
 
@@ -146,9 +143,7 @@ void Form1::lapokNyugvasa() {
     if (lapRajzolo_->isRunning()) return;
     std::vector<CardImages::Key> kell = kulcsok(Picture3->festett(), allo, dpr);
     if (kell.empty()) {  // nothing on the table to render
-        pakli.clear();
-        lapmeret_ = allo;
-        lapdpr_ = dpr;
+        ujLapmeret(allo, dpr);
         return;
     }
     lapRajzolo_->setFuture(CardImages::renderAsync(std::move(kell)));
