@@ -101,12 +101,6 @@ void Tarolo::meccsTorlesHatterben() {
     sor_.start([nev = utvonal(kMeccs)] { QFile::remove(nev); });
 }
 
-bool Tarolo::meccsTorles() {
-    if (zar_ != Zar::Sajat || !meccsIrhato_) return false;
-    QFile f(utvonal(kMeccs));
-    return !f.exists() || f.remove();
-}
-
 std::optional<RekordFajl> Tarolo::rekordFajl(QString& hiba) {
     QFile f(utvonal(kRekord));
     if (!f.exists()) return RekordFajl{};

@@ -40,9 +40,8 @@ public:
     std::optional<Mentes> meccs(QString& hiba);
     // Written whole or not at all; false when it could not be (the old one stays).
     bool meccsMentes(const Mentes& m);
-    bool meccsTorles();
-    // The same two as the window uses them: the text is made now, the disk is waited for on a
-    // thread of their own, one after the other in the order asked. `bevar` waits for them all.
+    // Saving and removing as the window does it: the text is made now, the disk is waited for on
+    // a thread of their own, one after the other in the order asked. `bevar` waits for them all.
     void meccsMentesHatterben(const Mentes& m);
     void meccsTorlesHatterben();
     void bevar() { sor_.waitForDone(); }
