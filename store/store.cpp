@@ -87,17 +87,17 @@ std::optional<Mentes> Tarolo::meccs(QString& hiba) {
 }
 
 bool Tarolo::meccsMentes(const Mentes& m) {
-    if (zar_ != Zar::Sajat || !meccsIrhato_) return false;
+    if (!meccsEnyem()) return false;
     return ir(utvonal(kMeccs), meccsSzoveg(m));
 }
 
 void Tarolo::meccsMentesHatterben(const Mentes& m) {
-    if (zar_ != Zar::Sajat || !meccsIrhato_) return;
+    if (!meccsEnyem()) return;
     sor_.start([this, nev = utvonal(kMeccs), szoveg = meccsSzoveg(m)] { ir(nev, szoveg); });
 }
 
 void Tarolo::meccsTorlesHatterben() {
-    if (zar_ != Zar::Sajat || !meccsIrhato_) return;
+    if (!meccsEnyem()) return;
     sor_.start([nev = utvonal(kMeccs)] { QFile::remove(nev); });
 }
 

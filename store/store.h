@@ -58,6 +58,8 @@ public:
 
 private:
     QString utvonal(const char* nev) const;
+    // This copy holds the match's lock and its file may be written over.
+    bool meccsEnyem() const { return zar_ == Zar::Sajat && meccsIrhato_; }
     // `nev` unreadable: moved aside as nev.bad (or nev.2.bad ...); the message says where.
     QString felretesz(const QString& nev, const QString& mi);
     bool ir(const QString& nev, const QByteArray& szoveg);
