@@ -116,12 +116,15 @@ Rekord Tarolo::rekord(QString& hiba) {
     return r ? r->rekord : Rekord{};
 }
 
+bool Tarolo::zarol(QLockFile& zar) {
+    if (zar.tryLock(2000)) return true;
+    mentesHibas_ = true;
+    return false;
+}
+
 bool Tarolo::hozzaad(const Lezart& m) {
     QLockFile zar(utvonal("record.lock"));
-    if (!zar.tryLock(2000)) {
-        mentesHibas_ = true;
-        return false;
-    }
+    if (!zarol(zar)) return false;
     maradekok(konyvtar_, kRekord);
     QString hiba;
     std::optional<RekordFajl> r = rekordFajl(hiba);
@@ -136,10 +139,7 @@ bool Tarolo::hozzaad(const Lezart& m) {
 
 bool Tarolo::nullazas() {
     QLockFile zar(utvonal("record.lock"));
-    if (!zar.tryLock(2000)) {
-        mentesHibas_ = true;
-        return false;
-    }
+    if (!zarol(zar)) return false;
     QString hiba;
     std::optional<RekordFajl> r = rekordFajl(hiba);
     RekordFajl uj;

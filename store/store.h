@@ -64,6 +64,9 @@ private:
     QString felretesz(const QString& nev, const QString& mi);
     bool ir(const QString& nev, const QByteArray& szoveg);
     std::optional<RekordFajl> rekordFajl(QString& hiba);
+    // The record's lock, taken before the record is read and written; not had in time, it counts
+    // as a save that failed.
+    bool zarol(QLockFile& zar);
 
     QString konyvtar_;
     std::unique_ptr<QLockFile> zar_file_;
