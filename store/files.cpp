@@ -50,7 +50,7 @@ struct Olvaso {
         if (!v.isArray() || v.toArray().size() > legfeljebb) jo = false;
         return v.toArray();
     }
-    // Card codes, and 0 where `ures` allows an empty slot.
+    // Card codes; whether they make a table is for ertelmes() to say.
     Lista lista(const QJsonObject& o, const char* nev, qsizetype legfeljebb = 200) {
         Lista l;
         for (const QJsonValue v : tomb(o, nev, legfeljebb)) l.push_back(static_cast<Kartya>(egesz(v, 0, 45)));
