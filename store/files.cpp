@@ -50,17 +50,22 @@ struct Olvaso {
         if (!v.isArray() || v.toArray().size() > legfeljebb) jo = false;
         return v.toArray();
     }
-    // Card codes, and 0 where `ures` allows an empty slot.
+    // Card codes; whether they make a table is for ertelmes() to say.
     Lista lista(const QJsonObject& o, const char* nev, qsizetype legfeljebb = 200) {
         Lista l;
         for (const QJsonValue v : tomb(o, nev, legfeljebb)) l.push_back(static_cast<Kartya>(egesz(v, 0, 45)));
         return l;
     }
+    // Exactly N whole numbers.
+    template <std::size_t N, class T>
+    void par(const QJsonValue& v, std::array<T, N>& hova, int tol, int ig) {
+        const QJsonArray a = v.toArray();
+        if (!v.isArray() || a.size() != static_cast<qsizetype>(N)) jo = false;
+        for (std::size_t i = 0; i < N && jo; ++i) hova[i] = static_cast<T>(egesz(a[static_cast<qsizetype>(i)], tol, ig));
+    }
     template <std::size_t N, class T>
     void par(const QJsonObject& o, const char* nev, std::array<T, N>& hova, int tol, int ig) {
-        const QJsonArray a = tomb(o, nev, N);
-        if (a.size() != static_cast<qsizetype>(N)) jo = false;
-        for (std::size_t i = 0; i < N && jo; ++i) hova[i] = static_cast<T>(egesz(a[static_cast<qsizetype>(i)], tol, ig));
+        par(mezo(o, nev), hova, tol, ig);
     }
 };
 
@@ -168,12 +173,7 @@ std::optional<Mentes> meccsbol(const QByteArray& szoveg) {
     const QJsonObject a = r.objektum(*o, "allapot");
     const QJsonArray kezek = r.tomb(a, "kezek", 2);
     r.jo = r.jo && kezek.size() == 2;
-    for (qsizetype s = 0; s < 2 && r.jo; ++s) {
-        const QJsonArray k = kezek[s].toArray();
-        r.jo = kezek[s].isArray() && k.size() == 5;
-        for (qsizetype i = 0; i < 5 && r.jo; ++i)
-            st.kezek[static_cast<std::size_t>(s)][static_cast<std::size_t>(i)] = static_cast<Kartya>(r.egesz(k[i], 0, 45));
-    }
+    for (std::size_t s = 0; s < 2 && r.jo; ++s) r.par(kezek[static_cast<qsizetype>(s)], st.kezek[s], 0, 45);
     st.kiadottlapok = r.lista(a, "kiadottlapok", 20);
     st.talonszam = static_cast<std::int16_t>(r.egesz(a, "talonszam", 0, 20));
     st.adulap = static_cast<Kartya>(r.egesz(a, "adulap", 0, 45));

@@ -1,7 +1,7 @@
 #pragma once
 
 // The player's record, counted from the game's events: matches and deals against each opponent,
-// kept apart for the ordinary computer and the strong one. No Qt here; record_file.cpp saves it.
+// kept apart for the ordinary computer and the strong one. No Qt here; store/files.cpp writes it.
 
 #include <array>
 #include <cstdint>

@@ -21,6 +21,11 @@ void maradekok(const QString& konyvtar, const char* nev) {
     for (const QString& f : d.entryList({QLatin1String(nev) + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
         d.remove(f);
 }
+// The file's text, empty when it cannot be read; a megabyte at most, as no file of ours is larger.
+QByteArray tartalom(const QString& nev) {
+    QFile f(nev);
+    return f.open(QIODevice::ReadOnly) ? f.read(1 << 20) : QByteArray();
+}
 // A path as the player knows it: the home folder as "~".
 QString megjelenit(const QString& ut) {
     const QString haz = QDir::homePath();
@@ -77,43 +82,33 @@ QString Tarolo::felretesz(const QString& nev, const QString& mi) {
 }
 
 std::optional<Mentes> Tarolo::meccs(QString& hiba) {
-    QFile f(utvonal(kMeccs));
-    if (!f.exists()) return std::nullopt;
-    std::optional<Mentes> m;
-    if (f.open(QIODevice::ReadOnly)) m = meccsbol(f.read(1 << 20));
-    f.close();
-    if (!m) hiba = felretesz(f.fileName(), tr("A félbehagyott játék"));
+    const QString nev = utvonal(kMeccs);
+    if (!QFile::exists(nev)) return std::nullopt;
+    std::optional<Mentes> m = meccsbol(tartalom(nev));
+    if (!m) hiba = felretesz(nev, tr("A félbehagyott játék"));
     return m;
 }
 
 bool Tarolo::meccsMentes(const Mentes& m) {
-    if (zar_ != Zar::Sajat || !meccsIrhato_) return false;
+    if (!meccsEnyem()) return false;
     return ir(utvonal(kMeccs), meccsSzoveg(m));
 }
 
 void Tarolo::meccsMentesHatterben(const Mentes& m) {
-    if (zar_ != Zar::Sajat || !meccsIrhato_) return;
+    if (!meccsEnyem()) return;
     sor_.start([this, nev = utvonal(kMeccs), szoveg = meccsSzoveg(m)] { ir(nev, szoveg); });
 }
 
 void Tarolo::meccsTorlesHatterben() {
-    if (zar_ != Zar::Sajat || !meccsIrhato_) return;
+    if (!meccsEnyem()) return;
     sor_.start([nev = utvonal(kMeccs)] { QFile::remove(nev); });
 }
 
-bool Tarolo::meccsTorles() {
-    if (zar_ != Zar::Sajat || !meccsIrhato_) return false;
-    QFile f(utvonal(kMeccs));
-    return !f.exists() || f.remove();
-}
-
 std::optional<RekordFajl> Tarolo::rekordFajl(QString& hiba) {
-    QFile f(utvonal(kRekord));
-    if (!f.exists()) return RekordFajl{};
-    std::optional<RekordFajl> r;
-    if (f.open(QIODevice::ReadOnly)) r = rekordbol(f.read(1 << 20));
-    f.close();
-    if (!r) hiba = felretesz(f.fileName(), tr("A statisztika"));
+    const QString nev = utvonal(kRekord);
+    if (!QFile::exists(nev)) return RekordFajl{};
+    std::optional<RekordFajl> r = rekordbol(tartalom(nev));
+    if (!r) hiba = felretesz(nev, tr("A statisztika"));
     return r;
 }
 
@@ -122,12 +117,15 @@ Rekord Tarolo::rekord(QString& hiba) {
     return r ? r->rekord : Rekord{};
 }
 
+bool Tarolo::zarol(QLockFile& zar) {
+    if (zar.tryLock(2000)) return true;
+    mentesHibas_ = true;
+    return false;
+}
+
 bool Tarolo::hozzaad(const Lezart& m) {
     QLockFile zar(utvonal("record.lock"));
-    if (!zar.tryLock(2000)) {
-        mentesHibas_ = true;
-        return false;
-    }
+    if (!zarol(zar)) return false;
     maradekok(konyvtar_, kRekord);
     QString hiba;
     std::optional<RekordFajl> r = rekordFajl(hiba);
@@ -142,10 +140,7 @@ bool Tarolo::hozzaad(const Lezart& m) {
 
 bool Tarolo::nullazas() {
     QLockFile zar(utvonal("record.lock"));
-    if (!zar.tryLock(2000)) {
-        mentesHibas_ = true;
-        return false;
-    }
+    if (!zarol(zar)) return false;
     QString hiba;
     std::optional<RekordFajl> r = rekordFajl(hiba);
     RekordFajl uj;

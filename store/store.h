@@ -40,9 +40,8 @@ public:
     std::optional<Mentes> meccs(QString& hiba);
     // Written whole or not at all; false when it could not be (the old one stays).
     bool meccsMentes(const Mentes& m);
-    bool meccsTorles();
-    // The same two as the window uses them: the text is made now, the disk is waited for on a
-    // thread of their own, one after the other in the order asked. `bevar` waits for them all.
+    // Saving and removing as the window does it: the text is made now, the disk is waited for on
+    // a thread of their own, one after the other in the order asked. `bevar` waits for them all.
     void meccsMentesHatterben(const Mentes& m);
     void meccsTorlesHatterben();
     void bevar() { sor_.waitForDone(); }
@@ -59,10 +58,15 @@ public:
 
 private:
     QString utvonal(const char* nev) const;
+    // This copy holds the match's lock and its file may be written over.
+    bool meccsEnyem() const { return zar_ == Zar::Sajat && meccsIrhato_; }
     // `nev` unreadable: moved aside as nev.bad (or nev.2.bad ...); the message says where.
     QString felretesz(const QString& nev, const QString& mi);
     bool ir(const QString& nev, const QByteArray& szoveg);
     std::optional<RekordFajl> rekordFajl(QString& hiba);
+    // The record's lock, taken before the record is read and written; not had in time, it counts
+    // as a save that failed.
+    bool zarol(QLockFile& zar);
 
     QString konyvtar_;
     std::unique_ptr<QLockFile> zar_file_;
