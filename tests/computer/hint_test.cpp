@@ -72,14 +72,11 @@ TEST(Hint, SameVisibleTableSameHintAndAlwaysAMoveTheTableAccepts) {
     for (int n : fajtak) EXPECT_GT(n, 0);
 }
 
+// Whole sentences for the cards' names as objects; TippInEnglish holds every other part to the core's words.
 TEST(Hint, InWords) {
     const std::tuple<Tipp, bool, const char*> sorok[] = {
         {{false, true, 40, 41}, true, "Tipp: cseréld az adut, mondj 40-et, majd hívd a Zöld ászt."},
-        {{true, false, 20, 0}, true, "Tipp: mondj 20-at, majd Kész."},
-        {{true, false, 0, 0}, true, "Tipp: Kész, megvan a 66."},
         {{false, false, 0, 22}, false, "Tipp: rakd a Makk tizet."},
-        {{false, false, 0, 41}, true, "Tipp: hívd a Zöld ászt."},
-        {{false, false, 0, 41, true}, true, "Tipp: takard be a talont, majd hívd a Zöld ászt."},
         {{false, true, 20, 13, true}, true, "Tipp: cseréld az adut, takard be a talont, mondj 20-at, majd hívd a Piros királyt."},
     };
     for (const auto& [t, hiv, vart] : sorok) EXPECT_EQ(tippSzoveg(t, hiv), vart);
