@@ -22,8 +22,7 @@ struct DobozUtan {
     const Form1& ablak;
     AsztalLeiras* asztal;
     Narrator* narrator;
-    bool vege = false;        // a deal is over: its box is up or has just closed
-    bool fokuszJott = false;  // and the focus came back before the next deal
+    bool fokuszJott = false;  // the focus came back after a deal's end, before the next deal
 
     // Lets the held sentences go, with where the play stands after them if `allapottal`; true
     // when some were held.
@@ -41,13 +40,12 @@ struct DobozUtan {
         const std::string a = tarolas::allapotSzoveg(ablak.st());
         if (!a.empty()) narrator->mond(QString::fromStdString(a), false);
     }
+    // Told before the table's description, which still says whether the deal was over.
     void esemeny(const tarolas::Esemeny& e) {
         using tarolas::Tortent;
         if (e.mi == Tortent::JatszmaVege) {
-            vege = true;
             fokuszJott = false;
-        } else if (e.mi == Tortent::Osztas && vege) {
-            vege = false;
+        } else if (e.mi == Tortent::Osztas && asztal->leosztasKozott()) {
             narrator->tart(true);
             if (fokuszJott) QTimer::singleShot(0, narrator, [this] { elenged(true); });
         } else if (e.mi != Tortent::MeccsVege) {
@@ -87,7 +85,7 @@ void akadalymentesseg(Form1& ablak) {
         narrator->mond(s, false);
     });
     QObject::connect(ablak.Picture3, &TableWidget::fokuszKapott, asztal, [asztal, narrator, doboz](bool vissza) {
-        if (doboz->vege) doboz->fokuszJott = true;
+        if (asztal->leosztasKozott()) doboz->fokuszJott = true;
         const bool ujOsztas = doboz->elenged(false);
         asztal->fokuszJelzes();
         // Where the play stands now, never the last thing that happened. With nothing selected the
@@ -96,6 +94,6 @@ void akadalymentesseg(Form1& ablak) {
         else if (vissza && asztal->kivalasztott() >= 0 && !asztal->allapot().isEmpty())
             narrator->mond(asztal->allapot(), false);
         // A later return of the focus reads the description again.
-        if (!ujOsztas && !doboz->vege) asztal->ujOsztasElmondva();
+        if (!ujOsztas && !asztal->leosztasKozott()) asztal->ujOsztasElmondva();
     });
 }

@@ -33,6 +33,8 @@ public:
     // Where the play stands, or how to start while no match is on; empty from the end of a deal
     // to the next, while the table still shows the old one.
     const QString& allapot() const { return allapot_; }
+    // A deal is over and the next not dealt yet: its box is up or has just closed.
+    bool leosztasKozott() const { return leosztasKozott_; }
 
     // A new picture was painted.
     void rajzolva();

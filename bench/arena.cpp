@@ -76,9 +76,7 @@ std::array<long, 2> ketUton(Jatek& jatek, const test::SeededRandom& lapok) {
         Ablak a;
         test::SeededRandom l = lapok;
         Jatek j{a, l};
-        j.st = jatek.st;
-        j.setErosGep(jatek.erosGep());
-        j.erosBeallitas() = jatek.erosBeallitas();
+        j.folytat(jatek.pillanatkep());
         j.erosBeallitas().takarhat = k == 0;
         while (a.leosztasok == 0) tippKoveto(j, a);
         u[static_cast<std::size_t>(k)] = a.utolso;

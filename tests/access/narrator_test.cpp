@@ -6,23 +6,21 @@
 namespace tarolas::test {
 namespace {
 
-TEST(Narrator, AButtonIsToldOnceWhenItBecomesPossible) {
+// A button is told once when it becomes possible. Then a move on the table: the computer's answer
+// is spoken once as it comes; the review keys R say the move's sentences again in one notification,
+// S where things stand, in status panel 2 as well.
+TEST(Narrator, AButtonOnceThenRAndSOnTheTable) {
     Ablak f;
     allas(f, Nyit);
-    const auto elotte = ertesitesek(f).size();
+    const auto gombElott = ertesitesek(f).size();
     for (const bool kesz : {true, true, false, true}) {  // shown, kept, hidden, shown again
         f.jatek().st.bemondas[kJatekos] = kesz ? 66 : 0;
         f.ujrarajzol();
     }
     const auto most = ertesitesek(f);
-    ASSERT_EQ(most.size(), elotte + 1);
+    ASSERT_EQ(most.size(), gombElott + 1);
     EXPECT_EQ(most.back(), "Kész bemondható: Alt+K");
-}
 
-// A move on the table: the computer's answer is spoken once as it comes; then the review keys R say
-// the move's sentences again in one notification, S where things stand, in status panel 2 as well.
-TEST(Narrator, RAndSOnTheTable) {
-    Ablak f;
     allas(f, Nyit);
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));

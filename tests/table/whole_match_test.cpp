@@ -32,7 +32,7 @@ void egeszMeccs(const Bemenet& be, const std::string& kerdes = "Akarsz még egye
     for (int lepes = 0; !vege() && lepes < 20000; ++lepes) {
         const GameState& st = f.st();
         ASSERT_TRUE(!f.busy() && st.mindenLapMegvan() && st.soron == kJatekos && st.asztal.size() <= 1);
-        ASSERT_EQ(f.statusText(3).toStdString(), allasSzoveg(st));
+        ASSERT_EQ(f.statusText(3).toStdString(), tarolas::allas(st.egyseg));
         ASSERT_NE(f.statusText(2).toStdString(), inditoSugo());
         // "Kész" or a marriage whenever offered, else a card.
         const int g = f.Command1[3]->isVisible() ? 3 : f.Command1[1]->isVisible() ? 1 : f.Command1[2]->isVisible() ? 2 : 0;
