@@ -54,9 +54,6 @@ TEST(ScoringRules, TheFirstRuleThatAppliesDecides) {
     sor(66, 32, {}, false, 1, 0, 2, "Az ellenfél 'macsban' maradt");
     sor(66, 0, {}, false, 0, 0, 3, "Csendes Tarolás");
     sor(66, 0, {true, false}, false, 0, 0, 6, "Tarolás");
-    sor(50, 66, {}, false, 0, 1, 1, "Összegyűlt a 66 pont");
-    sor(20, 70, {}, true, 1, 1, 2, "Az ellenfél 'macsban' maradt");
-    sor(0, 66, {}, false, 1, 1, 3, "Csendes Tarolás");
     sor(0, 86, {false, true}, true, 1, 1, 6, "Tarolás");
     sor(70, 70, {}, false, 0, 0, 1, "Összegyűlt a 66 pont");  // equal at 66: who ended the deal
     EXPECT_EQ(jatekVegeKerdes({6, 7}), "Megnyerted a játékot!\rAkarsz még egyet játszani?");
