@@ -22,25 +22,20 @@ struct SeededRandom : RandomSource {
     float next() override { return static_cast<float>(gen() >> 8) * (1.0f / 16777216.0f); }
 };
 
-// Is `c` the király or felső of a marriage held in `kez`: in trumps for a 40, in another suit for a 20?
-inline bool hazassagLapja(const Kez& kez, Kartya c, int adu, bool negyven) {
-    const Kartya par = kartya(szinje(c), rangja(c) == Kiraly ? Felso : Kiraly);
-    const bool parja = std::find(kez.begin(), kez.end(), par) != kez.end();
-    return (rangja(c) == Kiraly || rangja(c) == Felso) && (szinje(c) == adu) == negyven && parja;
-}
-
 // The player's slots the table accepts now, or with `elfogadja` false the ones it refuses: with a
-// marriage pending its király or felső, else what the search model's following rule allows.
+// marriage pending the király or felső of one held (in trumps for a 40, else in another suit), else
+// what the search model's following rule allows.
 inline std::vector<int> jatszhatoHelyek(const GameState& st, bool elfogadja = true) {
-    const Kez& kez = st.kezek[kJatekos];
     modell::Allas a = modell::allasbol(st, {});
     a.talonszam = static_cast<std::int8_t>(st.talonszam);
     const modell::Lapok szabad = st.asztal.empty() ? a.kez[kJatekos] : modell::valaszthato(a);
     std::vector<int> helyek;
     for (int i = 0; i < 5; ++i) {
-        if (kez[i] == 0) continue;
-        const bool jo = st.husz || st.negyven ? hazassagLapja(kez, kez[i], st.adu, st.negyven)
-                                              : (szabad & modell::bit(modell::indexe(kez[i]))) != 0;
+        const Kartya c = st.kezek[kJatekos][i];
+        if (c == 0) continue;
+        const bool par = (rangja(c) == Kiraly || rangja(c) == Felso) && a.parjai(kJatekos)[szinje(c)];
+        const bool jo = st.husz || st.negyven ? par && (szinje(c) == st.adu) == st.negyven
+                                              : (szabad & modell::bit(modell::indexe(c))) != 0;
         if (jo == elfogadja) helyek.push_back(i);
     }
     return helyek;
