@@ -55,7 +55,7 @@ TEST(Pointer, HintsAndReleases) {
     EXPECT_EQ(f.uzenetek, std::vector<std::string>{"Csak adu alsóra tudod a talon alján levő lapot kicserélni."});
 }
 
-TEST(Pointer, ReleasesButtonsAndNewMatchWaitForTheRunningMove) {
+TEST(Pointer, ReleasesButtonsNewMatchQuitAndCloseWaitForTheRunningMove) {
     Ablak f;
     // The player trumps the led Makk ász holding the Piros marriage: "20" shows mid-trick.
     allas(f, Valasz);
@@ -76,10 +76,7 @@ TEST(Pointer, ReleasesButtonsAndNewMatchWaitForTheRunningMove) {
     EXPECT_TRUE(gombok > 0 && !kezben(st, 35) && kezben(st, 14) && f.Command1[2]->isVisible());
     EXPECT_TRUE(!st.takart && !st.husz && st.bemondas[kJatekos] == 40 && f.uzenetek.empty() && st.egyseg[1] == 4);
     EXPECT_TRUE(QTest::qWaitFor([&] { return st.egyseg[1] == 0; }));  // the new match comes after the move
-}
-
-TEST(Pointer, QuitAndCloseWaitForTheRunningMove) {
-    Ablak f;
+    // So do quitting and closing.
     allas(f, Nyit);
     f.kattKozben(181, 300, [&] {
         f.kilep->trigger();
